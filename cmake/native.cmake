@@ -1,0 +1,26 @@
+# Native Linux build: the core against the in-memory Windows, with the unit
+# tests and the conformance suites.
+option(FENNICK_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(FENNICK_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(GTest REQUIRED)
+enable_testing()
+
+file(GLOB_RECURSE SIM_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/sim/*.cpp)
+add_library(fennick_sim STATIC ${SIM_SOURCES})
+target_link_libraries(fennick_sim PUBLIC fennick_core)
+
+file(GLOB_RECURSE UNIT_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+target_include_directories(unit_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(unit_tests PRIVATE fennick_sim GTest::gtest GTest::gtest_main)
+add_test(NAME unit_tests COMMAND unit_tests)
+
+file(GLOB CONFORMANCE_SIM CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/conformance/sim/*.cpp)
+add_executable(conformance_sim ${CONFORMANCE_SUITES} ${CONFORMANCE_SIM})
+target_include_directories(conformance_sim PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(conformance_sim PRIVATE fennick_sim GTest::gtest)
+add_test(NAME conformance_sim COMMAND conformance_sim)

@@ -1,0 +1,35 @@
+# Cross build for Windows: fennick.exe, the Win32 conformance tests and the
+# helpers the end-to-end tests run under Wine. Everything is linked statically
+# so no mingw DLL has to travel with the programs.
+enable_language(RC)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/src/platform/win32/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/win32/*.cpp)
+list(FILTER WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
+add_library(fennick_win32 STATIC ${WIN32_SOURCES})
+target_link_libraries(fennick_win32 PUBLIC fennick_core)
+target_compile_definitions(fennick_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(fennick_win32 PUBLIC advapi32 user32 gdi32 comctl32 comdlg32 shell32 imm32 version)
+
+add_executable(fennick WIN32 ${PROJECT_SOURCE_DIR}/src/ui/win32/win_main.cpp ${PROJECT_SOURCE_DIR}/res/fennick.rc)
+target_link_options(fennick PRIVATE -municode)
+target_link_libraries(fennick PRIVATE fennick_win32)
+
+# GoogleTest built from Debian's source package with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB CONFORMANCE_WIN32 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/conformance/win32/*.cpp)
+add_executable(conformance_win32 ${CONFORMANCE_SUITES} ${CONFORMANCE_WIN32})
+target_include_directories(conformance_win32 PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(conformance_win32 PRIVATE fennick_win32 gtest)
+
+# The end-to-end tests seed and read the registry through this helper, which
+# loads no user32 (Wine rewrites the first preload value whenever user32 loads).
+add_executable(fnkreg ${PROJECT_SOURCE_DIR}/tools/fnkreg/fnkreg.cpp)
+target_compile_definitions(fnkreg PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+target_link_options(fnkreg PRIVATE -municode)
+target_link_libraries(fnkreg PRIVATE advapi32)
