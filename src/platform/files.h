@@ -1,0 +1,19 @@
+// Files as the program reads them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace fennick::platform {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  // The whole file as UTF-8 text: a file that starts with a UTF-8 byte-order
+  // mark is UTF-8 (the mark dropped), any other is decoded from the system's
+  // ANSI code page. Nothing when the file cannot be opened.
+  virtual std::optional<std::string> ReadTextFile(const std::string& path) = 0;
+};
+
+}  // namespace fennick::platform

@@ -1,0 +1,23 @@
+#include "platform/sim/sim_files.h"
+
+#include "common/text.h"
+
+namespace fennick::sim {
+
+void SimFiles::Put(const std::string& path, SimFile file) { files_[ToUpperAscii(path)] = std::move(file); }
+
+SimFile* SimFiles::Get(const std::string& path) {
+  auto it = files_.find(ToUpperAscii(path));
+  return it == files_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string> SimFiles::ReadTextFile(const std::string& path) {
+  log_.Record("ReadFile " + path);
+  const SimFile* file = Get(path);
+  if (!file) return std::nullopt;
+  const std::string bom = "\xEF\xBB\xBF";
+  if (file->Bytes.compare(0, bom.size(), bom) == 0) return file->Bytes.substr(bom.size());
+  return file->Bytes;
+}
+
+}  // namespace fennick::sim

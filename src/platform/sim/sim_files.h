@@ -1,0 +1,32 @@
+// Files of the in-memory Windows. Paths compare without case; the system's
+// ANSI code page is taken to be UTF-8, so text files are read as they are
+// stored (a UTF-8 byte-order mark dropped).
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/sim/call_log.h"
+
+namespace fennick::sim {
+
+struct SimFile {
+  std::string Bytes;
+};
+
+class SimFiles : public platform::Files {
+ public:
+  explicit SimFiles(CallLog& log) : log_(log) {}
+
+  std::optional<std::string> ReadTextFile(const std::string& path) override;
+
+  void Put(const std::string& path, SimFile file);
+  SimFile* Get(const std::string& path);
+
+ private:
+  CallLog& log_;
+  std::map<std::string, SimFile> files_;  // keyed by the upper-case path
+};
+
+}  // namespace fennick::sim

@@ -1,0 +1,29 @@
+// The in-memory Windows: every platform interface over one inspectable state
+// and one call log.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/sim/call_log.h"
+#include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_system.h"
+
+namespace fennick::sim {
+
+class SimWindows {
+ public:
+  SimWindows() = default;
+  SimWindows(const SimWindows&) = delete;
+  SimWindows& operator=(const SimWindows&) = delete;
+
+  platform::Platform Platform() { return {Registry, System, Files, Dialogs}; }
+
+  CallLog Log;
+  SimRegistry Registry{Log};
+  SimSystem System{Log};
+  SimFiles Files{Log};
+  SimDialogs Dialogs{Log};
+};
+
+}  // namespace fennick::sim

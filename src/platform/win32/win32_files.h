@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace fennick::win32 {
+
+class Win32Files : public platform::Files {
+ public:
+  std::optional<std::string> ReadTextFile(const std::string& path) override;
+};
+
+}  // namespace fennick::win32

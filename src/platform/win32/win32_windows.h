@@ -1,0 +1,22 @@
+// The real Windows: every platform interface through the Win32 API.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system.h"
+
+namespace fennick::win32 {
+
+class Win32Windows {
+ public:
+  platform::Platform Platform() { return {Registry, System, Files, Dialogs}; }
+
+  Win32Registry Registry;
+  Win32System System;
+  Win32Files Files;
+  Win32Dialogs Dialogs;
+};
+
+}  // namespace fennick::win32
