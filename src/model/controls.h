@@ -1,0 +1,85 @@
+// The state of the window's controls as data. A control whose value is a
+// setting (a check box, a radio button, a chord list's choice) keeps only its
+// presentation here; the value itself lives in WorkingSettings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fennick {
+
+struct Control {
+  bool Enabled = true;
+  std::string Caption;
+};
+
+// A drop-down list whose current item is a setting held elsewhere.
+struct ChoiceList : Control {
+  std::vector<std::string> Items;
+};
+
+// A drop-down list with its own current item (-1: none).
+struct ComboBox : Control {
+  std::vector<std::string> Items;
+  int Current = -1;
+};
+
+struct EditBox : Control {
+  std::string Text;
+};
+
+// The preload list: one row per preload entry. The first column's text is kept
+// here because it may differ from the entry's names; the second column always
+// shows the entry's HotkeyLabel.
+struct ListRow {
+  std::string Name;
+};
+
+struct ListView : Control {
+  std::vector<ListRow> Rows;
+  int Selected = -1;
+  bool EditLabels = true;  // in-place editing of the first column
+  std::string NameColumnCaption;
+  std::string HotkeyColumnCaption;
+};
+
+struct StatusBar {
+  bool Exists = false;  // the bar appears the first time a text is set
+  std::string Text;
+};
+
+enum class ControlId {
+  None,
+  PreloadListView,
+  UpButton,
+  DownButton,
+  DeleteButton,
+  HotkeyButton,
+  PropertiesButton,
+  KeyboardButton,
+  AvailableCombo,
+  AddButton,
+  SettingsTabs,
+  OkButton,
+  ApplyButton,
+  ExitButton,
+  IndicatorEnableCheck,
+  IndicatorRadio,
+  TextServicesRadio,
+  LanguageSwitchCheck,
+  LayoutSwitchCheck,
+  LanguageChordCombo,
+  LayoutChordCombo,
+  ToggleCombo,
+  ToggleHotkeyButton,
+  CapsCombo,
+  ShowStatusCheck,
+  RemoveNameBox,
+  RemoveButton,
+  InstallNameEdit,
+  InstallFileEdit,
+  BrowseButton,
+  InstallButton,
+};
+
+}  // namespace fennick

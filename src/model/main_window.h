@@ -1,0 +1,57 @@
+// The main window as one record: the run-wide state, the working settings and
+// the state of every control. Loading, editing, applying, the switches and the
+// event handlers all work on this record; the Win32 view only mirrors it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/ui_language.h"
+#include "model/controls.h"
+#include "model/working_settings.h"
+
+namespace fennick {
+
+struct MainWindow {
+  // Run-wide state, set by the command-line step.
+  std::uint32_t SystemLocale = 0x0409;
+  UiLanguage Language = UiLanguage::English;
+  std::string CommandLine;
+  std::vector<std::string> SwitchList;
+  std::string HelpText;
+  int ArgumentCount = 0;  // zero: window mode; one or more: switch mode
+  bool Hidden = false;
+  bool CloseRequested = false;
+
+  WorkingSettings Settings;
+
+  // Controls, in the order of the window's layout.
+  ListView PreloadListView;
+  Control UpButton, DownButton, DeleteButton, HotkeyButton, PropertiesButton, KeyboardButton;
+  ComboBox AvailableCombo;
+  Control AddButton;
+  int SettingsPage = 0;  // the page of SettingsTabs shown
+  Control OkButton, ApplyButton, ExitButton;
+  // General page
+  Control IndicatorEnableCheck, ImeStyleGroup, IndicatorRadio, TextServicesRadio;
+  Control LanguageSwitchCheck, LayoutSwitchCheck;
+  ChoiceList LanguageChordCombo, LayoutChordCombo;
+  // Other page
+  ChoiceList ToggleCombo;
+  Control ToggleHotkeyButton;
+  ChoiceList CapsCombo;
+  Control ShowStatusCheck;
+  // Advanced page
+  Control RemoveNameBox, RemoveButton;
+  EditBox InstallNameEdit, InstallFileEdit;
+  Control BrowseButton, InstallButton;
+
+  StatusBar StatusLine;
+  // Per row of PreloadListView: the file whose first icon the row shows, or
+  // empty for the program's own icon.
+  std::vector<std::string> RowImages;
+  ControlId Focus = ControlId::None;
+};
+
+}  // namespace fennick
