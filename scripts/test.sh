@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs every test: unit and conformance tests against the in-memory Windows,
+# the conformance tests against the real Win32 calls under Wine, and the
+# end-to-end tests of fennick.exe under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+
+echo "== the portable core includes no Windows header"
+if grep -rlE '#include[[:space:]]*<windows\.h>' src --include='*.h' --include='*.cpp' | grep -vE '^src/(platform|ui)/win32/'; then
+  echo "these files outside the Win32 folders include <windows.h>"; exit 1
+fi
+
+echo "== unit and conformance tests (native, in-memory Windows)"
+ctest --test-dir build/native --output-on-failure
+
+prefix=$(mktemp -d /tmp/fennick-wine.XXXXXX)/prefix
+cleanup() {
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  rm -rf "$(dirname "$prefix")"
+}
+trap cleanup EXIT
+scripts/wine_prefix.sh "$prefix"
+export WINEPREFIX=$prefix WINEDEBUG=-all FENNICK_BUILD=$PWD/build/win
+
+echo "== conformance tests (Win32 under Wine)"
+env -u DISPLAY wine build/win/conformance_win32.exe --gtest_brief=1
+
+echo "== end-to-end tests (fennick.exe under Wine)"
+python3 -m unittest discover -s tests/e2e -p '*_test.py' -v
