@@ -22,10 +22,25 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Test fixtures made by this build (PE files with resources, stand-in
+# programs): each area describes its own in tests/fixtures/*.cmake and puts the
+# files the tests expect in the system directory into FIXTURE_SYSTEM32_DIR,
+# adding their targets to the list FIXTURE_TARGETS.
+set(FIXTURE_SYSTEM32_DIR ${CMAKE_BINARY_DIR}/fixtures/system32)
+file(MAKE_DIRECTORY ${FIXTURE_SYSTEM32_DIR})
+set(FIXTURE_TARGETS "")
+file(GLOB FIXTURE_SCRIPTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/fixtures/*.cmake)
+foreach(script ${FIXTURE_SCRIPTS})
+  include(${script})
+endforeach()
+
 file(GLOB CONFORMANCE_WIN32 CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/conformance/win32/*.cpp)
 add_executable(conformance_win32 ${CONFORMANCE_SUITES} ${CONFORMANCE_WIN32})
 target_include_directories(conformance_win32 PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(conformance_win32 PRIVATE fennick_win32 gtest)
+if(FIXTURE_TARGETS)
+  add_dependencies(conformance_win32 ${FIXTURE_TARGETS})
+endif()
 
 # The end-to-end tests seed and read the registry through this helper, which
 # loads no user32 (Wine rewrites the first preload value whenever user32 loads).

@@ -2,13 +2,22 @@
 #include <gtest/gtest.h>
 
 #include "conformance/conformance.h"
-#include "platform/sim/sim_windows.h"
+#include "conformance/sim/sim_fixtures.h"
 
 namespace fennick::conformance {
 
+std::vector<SimFixture>& SimFixtures() {
+  static std::vector<SimFixture> fixtures;
+  return fixtures;
+}
+
 platform::Platform PlatformUnderTest() {
-  static sim::SimWindows windows;
-  return windows.Platform();
+  static sim::SimWindows* windows = [] {
+    auto* made = new sim::SimWindows;
+    for (SimFixture fixture : SimFixtures()) fixture(*made);
+    return made;
+  }();
+  return windows->Platform();
 }
 
 }  // namespace fennick::conformance
