@@ -14,6 +14,9 @@ class Files {
   // mark is UTF-8 (the mark dropped), any other is decoded from the system's
   // ANSI code page. Nothing when the file cannot be opened.
   virtual std::optional<std::string> ReadTextFile(const std::string& path) = 0;
+
+  // True when the path names an existing file (a folder does not count).
+  virtual bool FileExists(const std::string& path) = 0;
 };
 
 }  // namespace fennick::platform

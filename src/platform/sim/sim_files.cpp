@@ -6,6 +6,15 @@ namespace fennick::sim {
 
 void SimFiles::Put(const std::string& path, SimFile file) { files_[ToUpperAscii(path)] = std::move(file); }
 
+void SimFiles::PutFolder(const std::string& path) { folders_.insert(ToUpperAscii(path)); }
+
+void SimFiles::Remove(const std::string& path) { files_.erase(ToUpperAscii(path)); }
+
+bool SimFiles::FileExists(const std::string& path) {
+  log_.Record("GetFileAttributes " + path);
+  return Get(path) != nullptr;
+}
+
 SimFile* SimFiles::Get(const std::string& path) {
   auto it = files_.find(ToUpperAscii(path));
   return it == files_.end() ? nullptr : &it->second;

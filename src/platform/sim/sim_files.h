@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/files.h"
@@ -20,13 +21,17 @@ class SimFiles : public platform::Files {
   explicit SimFiles(CallLog& log) : log_(log) {}
 
   std::optional<std::string> ReadTextFile(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
 
   void Put(const std::string& path, SimFile file);
+  void PutFolder(const std::string& path);
+  void Remove(const std::string& path);
   SimFile* Get(const std::string& path);
 
  private:
   CallLog& log_;
   std::map<std::string, SimFile> files_;  // keyed by the upper-case path
+  std::set<std::string> folders_;         // upper-case paths
 };
 
 }  // namespace fennick::sim

@@ -33,4 +33,9 @@ std::optional<std::string> Win32Files::ReadTextFile(const std::string& path) {
   return AnsiToUtf8(*bytes);
 }
 
+bool Win32Files::FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace fennick::win32

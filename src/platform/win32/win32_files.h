@@ -7,6 +7,7 @@ namespace fennick::win32 {
 class Win32Files : public platform::Files {
  public:
   std::optional<std::string> ReadTextFile(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
 };
 
 }  // namespace fennick::win32
