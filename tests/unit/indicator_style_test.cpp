@@ -1,9 +1,10 @@
+#include "indicator/indicator_style.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 
-#include "indicator/indicator_style.h"
 #include "platform/sim/sim_windows.h"
 
 namespace fennick {
@@ -45,13 +46,14 @@ std::string Hex2(unsigned n) {
   return {digits[n >> 4], digits[n & 0xF]};
 }
 std::string DisableTim(unsigned n) {
-  return "RegSetValue HKCU\\Software\\Microsoft\\CTF|Disable Thread Input Manager = REG_DWORD " + Hex2(n) +
-         " 00 00 00";
+  return "RegSetValue HKCU\\Software\\Microsoft\\CTF|Disable Thread Input Manager = REG_DWORD " + Hex2(n) + " 00 00 00";
 }
 std::string LangBarStatus(unsigned n) {
   return "RegSetValue HKCU\\Software\\Microsoft\\CTF\\LangBar|ShowStatus = REG_DWORD " + Hex2(n) + " 00 00 00";
 }
-std::string Register(const std::string& library) { return "CallEntry " + kSystem + "\\" + library + "!DllRegisterServer"; }
+std::string Register(const std::string& library) {
+  return "CallEntry " + kSystem + "\\" + library + "!DllRegisterServer";
+}
 std::string Unregister(const std::string& library) {
   return "CallEntry " + kSystem + "\\" + library + "!DllUnregisterServer";
 }
@@ -84,7 +86,8 @@ void TextServicesMachine(SimWindows& windows) {
   windows.Files.Put(kOwnFolder + "\\internat.exe", {});
   windows.Files.Put(kOwnFolder + "\\indicdll.dll", {});
   for (const char* library : {"msutb.dll", "msctf.dll", "msimtf.dll"}) {
-    windows.Processes.PutLibrary(kSystem + "\\" + library, SimLibrary{{{"DllRegisterServer", 0}, {"DllUnregisterServer", 0}}});
+    windows.Processes.PutLibrary(kSystem + "\\" + library,
+                                 SimLibrary{{{"DllRegisterServer", 0}, {"DllUnregisterServer", 0}}});
   }
   windows.Processes.AddProcess("explorer.exe", 50);
   windows.Processes.AddProcess("ctfmon.exe", kCtfmonId);
@@ -129,10 +132,15 @@ constexpr Indicator Legacy = Indicator::LegacyIndicator;
 
 TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
   namespace v = sim::version;
-  const Lines textServicesOnXp = {
-      DisableTim(0), LangBarStatus(4), Register("msutb.dll"), Register("msctf.dll"), Register("msimtf.dll"),
-      Start("ctfmon.exe"), RunDelete(HKLM, "IndicatorOld"), RunDelete(HKCU, "CTFMON.EXE"),
-      RunSet(HKCU, "ctfmon.exe")};
+  const Lines textServicesOnXp = {DisableTim(0),
+                                  LangBarStatus(4),
+                                  Register("msutb.dll"),
+                                  Register("msctf.dll"),
+                                  Register("msimtf.dll"),
+                                  Start("ctfmon.exe"),
+                                  RunDelete(HKLM, "IndicatorOld"),
+                                  RunDelete(HKCU, "CTFMON.EXE"),
+                                  RunSet(HKCU, "ctfmon.exe")};
   struct Case {
     const char* name;
     Scenario scenario;
@@ -146,12 +154,19 @@ TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
         Unregister("msimtf.dll"), Unregister("msctf.dll"), Copy("internat.exe"), Copy("indicdll.dll"),
         Start("internat.exe"), RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}},
       {"2000, legacy indicator in the system directory: no CTF values, no copy, one start",
-       {v::Windows2000, Legacy, true,
-        0, [](SimWindows& w) { NoCtfmon(w); w.Files.Put(kSystem + "\\internat.exe", {}); }},
+       {v::Windows2000, Legacy, true, 0,
+        [](SimWindows& w) {
+          NoCtfmon(w);
+          w.Files.Put(kSystem + "\\internat.exe", {});
+        }},
        {RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"), Unregister("msctf.dll"), Start("internat.exe"),
         RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}},
       {"XP, legacy indicator already running: nothing started",
-       {v::WindowsXP, Legacy, true, 0, [](SimWindows& w) { NoCtfmon(w); w.Processes.AddProcess("internat.exe", kInternatId); }},
+       {v::WindowsXP, Legacy, true, 0,
+        [](SimWindows& w) {
+          NoCtfmon(w);
+          w.Processes.AddProcess("internat.exe", kInternatId);
+        }},
        {DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
         Unregister("msctf.dll"), RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}},
       {"Vista, text services", {v::WindowsVista, TS, true}, {}},
@@ -171,11 +186,19 @@ TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
        {RunDelete(HKCU, "CTFMON.EXE"), StartByName("internat.exe"), RunDelete(HKLM, "IndicatorOld"),
         RunSet(HKLM, "internat.exe")}},
       {"XP, ctfmon does not start, window mode",
-       {v::WindowsXP, TS, true, 0, [](SimWindows& w) { NoCtfmon(w); w.Processes.SetBehaviour("ctfmon.exe", ProgramBehaviour::FailsToStart); }},
+       {v::WindowsXP, TS, true, 0,
+        [](SimWindows& w) {
+          NoCtfmon(w);
+          w.Processes.SetBehaviour("ctfmon.exe", ProgramBehaviour::FailsToStart);
+        }},
        {DisableTim(0), LangBarStatus(4), Register("msutb.dll"), Register("msctf.dll"), Register("msimtf.dll"),
         Start("ctfmon.exe"), Box(kCtfmonEnglish)}},
       {"XP, ctfmon does not start, switch mode",
-       {v::WindowsXP, TS, true, 1, [](SimWindows& w) { NoCtfmon(w); w.Processes.SetBehaviour("ctfmon.exe", ProgramBehaviour::EndsAtOnce); }},
+       {v::WindowsXP, TS, true, 1,
+        [](SimWindows& w) {
+          NoCtfmon(w);
+          w.Processes.SetBehaviour("ctfmon.exe", ProgramBehaviour::EndsAtOnce);
+        }},
        {DisableTim(0), LangBarStatus(4), Register("msutb.dll"), Register("msctf.dll"), Register("msimtf.dll"),
         Start("ctfmon.exe"), Box(kCtfmonEnglish)}},
       {"XP, internat nowhere, window mode: two starts, the message, the Run value anyway",
@@ -202,17 +225,17 @@ TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
 
 TEST(ApplyIndicatorStyle, SwitchedOffEndsBothProgramsOnEveryVersion) {
   namespace v = sim::version;
-  for (std::uint32_t version : {v::Windows31, v::Windows95, v::Windows98, v::WindowsMe, v::WindowsNT4, v::Windows2000,
-                                v::WindowsXP, v::Windows2003, v::WindowsVista, v::Windows7, v::Windows8,
-                                v::Windows10}) {
+  for (std::uint32_t version :
+       {v::Windows31, v::Windows95, v::Windows98, v::WindowsMe, v::WindowsNT4, v::Windows2000, v::WindowsXP,
+        v::Windows2003, v::WindowsVista, v::Windows7, v::Windows8, v::Windows10}) {
     SimWindows windows;
     Lines effects = Apply(windows, {version, TS, false, 0, [](SimWindows& w) {
                                       w.Processes.AddProcess("internat.exe", kInternatId);
                                       w.Registry.PutString(HKCU, kRun, "internat", "C:\\WINNT\\system32\\internat.exe");
                                     }});
-    EXPECT_EQ(effects, (Lines{End(kInternatId, "internat.exe"), End(kCtfmonId, "ctfmon.exe"),
-                              RunDelete(HKCU, "CTFMON.EXE"), RunDelete(HKCU, "internat"),
-                              RunDelete(HKLM, "IndicatorOld")}))
+    EXPECT_EQ(effects,
+              (Lines{End(kInternatId, "internat.exe"), End(kCtfmonId, "ctfmon.exe"), RunDelete(HKCU, "CTFMON.EXE"),
+                     RunDelete(HKCU, "internat"), RunDelete(HKLM, "IndicatorOld")}))
         << std::hex << version;
     EXPECT_EQ(windows.Processes.Running.size(), 1u) << "only explorer.exe is left";
     EXPECT_EQ(windows.Registry.ValueNames(HKCU, kRun), Lines{});
@@ -225,17 +248,17 @@ TEST(ApplyIndicatorStyle, SwitchedOffEndsBothProgramsOnEveryVersion) {
 // only from the system directory.
 TEST(ApplyIndicatorStyle, ProgramsAndLibrariesComeFromTheSystemDirectory) {
   SimWindows windows;
-  Lines effects = Apply(windows, {sim::version::WindowsXP, TS, true, 0, [](SimWindows& w) {
-                                    NoCtfmon(w);
-                                    w.Files.Remove(kSystem + "\\ctfmon.exe");
-                                    w.Files.Put(kOwnFolder + "\\ctfmon.exe", {});
-                                    w.Files.Put(w.Processes.CurrentDirectory + "\\ctfmon.exe", {});
-                                    w.Processes.PutLibrary(kSystem + "\\msctf.dll", SimLibrary{});
-                                    for (const std::string& folder : {kOwnFolder, w.Processes.CurrentDirectory}) {
-                                      w.Processes.PutLibrary(folder + "\\msctf.dll",
-                                                             SimLibrary{{{"DllRegisterServer", 0}}});
-                                    }
-                                  }});
+  Lines effects =
+      Apply(windows, {sim::version::WindowsXP, TS, true, 0, [](SimWindows& w) {
+                        NoCtfmon(w);
+                        w.Files.Remove(kSystem + "\\ctfmon.exe");
+                        w.Files.Put(kOwnFolder + "\\ctfmon.exe", {});
+                        w.Files.Put(w.Processes.CurrentDirectory + "\\ctfmon.exe", {});
+                        w.Processes.PutLibrary(kSystem + "\\msctf.dll", SimLibrary{});
+                        for (const std::string& folder : {kOwnFolder, w.Processes.CurrentDirectory}) {
+                          w.Processes.PutLibrary(folder + "\\msctf.dll", SimLibrary{{{"DllRegisterServer", 0}}});
+                        }
+                      }});
   EXPECT_EQ(effects, (Lines{DisableTim(0), LangBarStatus(4), Register("msutb.dll"), Register("msimtf.dll"),
                             Box(kCtfmonEnglish)}));
   for (const std::string& call : windows.Log.Calls) {
@@ -253,10 +276,10 @@ TEST(ApplyIndicatorStyle, FailedCopyFallsBackToTheSearchForTheBareName) {
                                     NoCtfmon(w);
                                     w.Files.ProtectFolder(kSystem);
                                   }});
-  EXPECT_EQ(effects, (Lines{DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
-                            Unregister("msctf.dll"), Copy("internat.exe"), Copy("indicdll.dll"),
-                            StartByName("internat.exe"), RunDelete(HKLM, "IndicatorOld"),
-                            RunSet(HKCU, "internat.exe")}));
+  EXPECT_EQ(effects,
+            (Lines{DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
+                   Unregister("msctf.dll"), Copy("internat.exe"), Copy("indicdll.dll"), StartByName("internat.exe"),
+                   RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}));
   EXPECT_FALSE(windows.Files.Get(kSystem + "\\internat.exe"));
   ASSERT_EQ(windows.Processes.Running.size(), 2u);
   EXPECT_EQ(windows.Processes.Running[1].ExeFile, "internat.exe");
@@ -276,17 +299,18 @@ TEST(ApplyIndicatorStyle, MessagesInTheLanguageOfTheSystemLocale) {
     Indicator style;
     const char* text;
   } cases[] = {
-      {0x0804, TS, ctfmonSimplified},         {0x0404, TS, ctfmonTraditional},
-      {0x0409, TS, kCtfmonEnglish},           {0x0C04, TS, kCtfmonEnglish},
-      {0x0804, Legacy, internatSimplified},   {0x0404, Legacy, internatTraditional},
-      {0x0411, Legacy, kInternatEnglish},     {0x1004, Legacy, kInternatEnglish},
+      {0x0804, TS, ctfmonSimplified},     {0x0404, TS, ctfmonTraditional},      {0x0409, TS, kCtfmonEnglish},
+      {0x0C04, TS, kCtfmonEnglish},       {0x0804, Legacy, internatSimplified}, {0x0404, Legacy, internatTraditional},
+      {0x0411, Legacy, kInternatEnglish}, {0x1004, Legacy, kInternatEnglish},
   };
   for (const Case& c : cases) {
     SimWindows windows;
-    Apply(windows, {sim::version::WindowsXP, c.style, true, 0, [](SimWindows& w) {
-                      NoInternatAnywhere(w);
-                      w.Files.Remove(kSystem + "\\ctfmon.exe");
-                    }},
+    Apply(windows,
+          {sim::version::WindowsXP, c.style, true, 0,
+           [](SimWindows& w) {
+             NoInternatAnywhere(w);
+             w.Files.Remove(kSystem + "\\ctfmon.exe");
+           }},
           c.locale);
     ASSERT_EQ(windows.Dialogs.Shown.size(), 1u) << std::hex << c.locale;
     const sim::ShownBox& box = windows.Dialogs.Shown[0];
@@ -325,7 +349,8 @@ TEST(RemoveRunEntries, MatchesTheFileNameOfTheCommandLineExactly) {
     }
   }
   // A value of another type reads as empty text and stays.
-  windows.Registry.PutString(HKCU, kRun, "expandable", "%SystemRoot%\\system32\\ctfmon.exe", platform::RegType::ExpandSz);
+  windows.Registry.PutString(HKCU, kRun, "expandable", "%SystemRoot%\\system32\\ctfmon.exe",
+                             platform::RegType::ExpandSz);
   kept[0].push_back("expandable");
   Context context(windows.Platform());
   RemoveRunEntries(context, "ctfmon.exe");
@@ -347,22 +372,29 @@ TEST(RemoveRunEntries, WithoutAdministratorRightsOnlyTheUsersValuesGo) {
 TEST(IsProcessRunning, MatchesTheFileNameOrTheWholeNameWithoutCase) {
   struct Case {
     const char* exeFile;
+    const char* name;
     bool matches;
   } cases[] = {
-      {"ctfmon.exe", true},         {"CTFMON.EXE", true},
-      {"C:\\WINDOWS\\SYSTEM32\\CTFMON.EXE", true},  // the Windows 95 line reports full paths
-      {"C:/tools/ctfmon.exe", true}, {"C:ctfmon.exe", true},
-      {"xctfmon.exe", false},       {"ctfmon.exe.bak", false},
-      {"ctfmon", false},            {"", false},
+      {"ctfmon.exe", "ctfmon.exe", true},
+      {"CTFMON.EXE", "ctfmon.exe", true},
+      {"C:\\WINDOWS\\SYSTEM32\\CTFMON.EXE", "ctfmon.exe", true},  // the Windows 95 line reports full paths
+      {"C:/tools/ctfmon.exe", "ctfmon.exe", true},
+      {"C:ctfmon.exe", "ctfmon.exe", true},
+      {"C:\\WINDOWS\\INTERNAT.EXE", "c:\\windows\\internat.exe", true},  // the whole name
+      {"D:\\WINDOWS\\INTERNAT.EXE", "c:\\windows\\internat.exe", false},
+      {"xctfmon.exe", "ctfmon.exe", false},
+      {"ctfmon.exe.bak", "ctfmon.exe", false},
+      {"ctfmon", "ctfmon.exe", false},
+      {"", "ctfmon.exe", false},
   };
   for (const Case& c : cases) {
     SimWindows windows;
     windows.Processes.AddProcess("explorer.exe");
     windows.Processes.AddProcess(c.exeFile);
     Context context(windows.Platform());
-    EXPECT_EQ(IsProcessRunning(context, "ctfmon.exe"), c.matches) << c.exeFile;
+    EXPECT_EQ(IsProcessRunning(context, c.name), c.matches) << c.exeFile << " / " << c.name;
     windows.Processes.SnapshotAvailable = false;
-    EXPECT_FALSE(IsProcessRunning(context, "ctfmon.exe")) << "no snapshot functions: " << c.exeFile;
+    EXPECT_FALSE(IsProcessRunning(context, c.name)) << "no snapshot functions: " << c.exeFile;
   }
 }
 
@@ -392,23 +424,36 @@ TEST(CallServerRegistration, SuccessOnlyForASuccessCodeOfALibraryInTheSystemDire
     ServerRegistration registration;
     bool success;
   } cases[] = {
-      {"S_OK", [](SimWindows& w) { w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}}); },
+      {"S_OK",
+       [](SimWindows& w) {
+         w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}});
+       },
        ServerRegistration::Register, true},
-      {"S_FALSE", [](SimWindows& w) { w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllUnregisterServer", 1}}}); },
+      {"S_FALSE",
+       [](SimWindows& w) {
+         w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllUnregisterServer", 1}}});
+       },
        ServerRegistration::Unregister, true},
       {"E_FAIL",
        [](SimWindows& w) {
-         w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllRegisterServer", static_cast<std::int32_t>(0x80004005)}}});
+         w.Processes.PutLibrary(kSystem + "\\lib.dll",
+                                SimLibrary{{{"DllRegisterServer", static_cast<std::int32_t>(0x80004005)}}});
        },
        ServerRegistration::Register, false},
       {"no such entry point",
-       [](SimWindows& w) { w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}}); },
+       [](SimWindows& w) {
+         w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}});
+       },
        ServerRegistration::Unregister, false},
       {"entry point names are case-sensitive",
-       [](SimWindows& w) { w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"dllregisterserver", 0}}}); },
+       [](SimWindows& w) {
+         w.Processes.PutLibrary(kSystem + "\\lib.dll", SimLibrary{{{"dllregisterserver", 0}}});
+       },
        ServerRegistration::Register, false},
       {"library only beside the program",
-       [](SimWindows& w) { w.Processes.PutLibrary(kOwnFolder + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}}); },
+       [](SimWindows& w) {
+         w.Processes.PutLibrary(kOwnFolder + "\\lib.dll", SimLibrary{{{"DllRegisterServer", 0}}});
+       },
        ServerRegistration::Register, false},
       {"no library", [](SimWindows&) {}, ServerRegistration::Register, false},
   };
