@@ -70,6 +70,8 @@ void ShowMissingProgram(Context& context, const MainWindow& window, const Text3&
                                  platform::box::Ok | platform::box::SetForeground);
 }
 
+// The version classes whose thread input manager and language bar values are
+// set; 6.1 belongs to class WinXP and is among them.
 bool IsCtfClass(const WindowsVersion& version) {
   return version.Class == WindowsVersionClass::WinXP || version.Class == WindowsVersionClass::Win2003 ||
          version.Class == WindowsVersionClass::WinNT;
