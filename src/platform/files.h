@@ -17,6 +17,10 @@ class Files {
 
   // True when the path names an existing file (a folder does not count).
   virtual bool FileExists(const std::string& path) = 0;
+
+  // Copies a file to a target that must not exist yet (fail-if-exists). False
+  // when the source is missing, the target exists or it cannot be written.
+  virtual bool CopyFileNoReplace(const std::string& source, const std::string& target) = 0;
 };
 
 }  // namespace fennick::platform

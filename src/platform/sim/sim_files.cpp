@@ -29,4 +29,16 @@ std::optional<std::string> SimFiles::ReadTextFile(const std::string& path) {
   return file->Bytes;
 }
 
+bool SimFiles::CopyFileNoReplace(const std::string& source, const std::string& target) {
+  if (!log_.Record("CopyFile " + source + " -> " + target + " no replace")) return false;
+  const SimFile* file = Get(source);
+  std::size_t cut = target.rfind('\\');
+  std::string folder = cut == std::string::npos ? std::string() : target.substr(0, cut);
+  if (!file || Get(target) || protected_.count(ToUpperAscii(folder))) return false;
+  files_[ToUpperAscii(target)] = *file;
+  return true;
+}
+
+void SimFiles::ProtectFolder(const std::string& path) { protected_.insert(ToUpperAscii(path)); }
+
 }  // namespace fennick::sim

@@ -28,10 +28,18 @@ class SimFiles : public platform::Files {
   void Remove(const std::string& path);
   SimFile* Get(const std::string& path);
 
+  // Fails when the source is missing, the target exists or the target's folder
+  // is protected.
+  bool CopyFileNoReplace(const std::string& source, const std::string& target) override;
+  // Files cannot be written into this folder (the system directory for a user
+  // without administrator rights).
+  void ProtectFolder(const std::string& path);
+
  private:
   CallLog& log_;
   std::map<std::string, SimFile> files_;  // keyed by the upper-case path
   std::set<std::string> folders_;         // upper-case paths
+  std::set<std::string> protected_;       // upper-case folder paths
 };
 
 }  // namespace fennick::sim

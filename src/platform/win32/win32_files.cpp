@@ -38,4 +38,8 @@ bool Win32Files::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32Files::CopyFileNoReplace(const std::string& source, const std::string& target) {
+  return CopyFileW(Widen(source).c_str(), Widen(target).c_str(), TRUE) != 0;
+}
+
 }  // namespace fennick::win32
