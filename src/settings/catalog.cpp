@@ -68,7 +68,6 @@ LayoutEntry ReadLayoutEntry(Context& context, const std::string& layoutId) {
   if (key.IsNone()) return entry;
   entry.LayoutText = context.Registry.GetString(key, schema::kLayoutTextValue);
   entry.DisplayName = context.Registry.GetString(key, schema::kLayoutDisplayNameValue);
-  entry.LayoutFile = context.Registry.GetString(key, schema::kLayoutFileValue);
   entry.ImeFile = context.Registry.GetString(key, schema::kImeFileValue);
   return entry;
 }

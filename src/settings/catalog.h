@@ -14,12 +14,12 @@
 
 namespace fennick {
 
-// One catalog key and the values the program reads from it.
+// One catalog key and the values its names are made of. ("Layout File" is read
+// only where it is shown: the status line, the keyboard-layout chooser.)
 struct LayoutEntry {
   std::string LayoutId;     // the key name in upper case
   std::string LayoutText;   // "Layout Text"
   std::string DisplayName;  // "Layout Display Name" (REG_SZ only): plain or "@file,-id"
-  std::string LayoutFile;   // "Layout File"
   std::string ImeFile;      // "IME File"; empty for a plain layout
 };
 
@@ -30,7 +30,7 @@ bool IsIme(const std::string& layoutId);
 // Characters 5 to 8 of a LayoutId ("0804" of E0010804), as far as they exist.
 std::string LanguagePart(const std::string& layoutId);
 
-// The entry's values; a missing key gives empty values.
+// The entry's values, read with one open key; a missing key gives empty values.
 LayoutEntry ReadLayoutEntry(Context& context, const std::string& layoutId);
 
 // On the NT family, creates the US base layout "00000409" when it is missing,
