@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"
 
@@ -15,6 +16,7 @@ struct Platform {
   SystemInfo& system;
   Files& files;
   Dialogs& dialogs;
+  Processes& processes;
 };
 
 }  // namespace fennick::platform

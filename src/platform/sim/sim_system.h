@@ -1,6 +1,7 @@
 // System facts of the in-memory Windows; tests set them directly.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "platform/sim/call_log.h"
@@ -33,12 +34,15 @@ class SimSystem : public platform::SystemInfo {
   std::string CommandLine() override { log_.Record("GetCommandLine"); return CommandLineText; }
   std::string ExecutablePath() override { log_.Record("GetModuleFileName"); return ExecutableFile; }
   std::string SystemDirectory() override { log_.Record("GetSystemDirectory"); return SystemFolder; }
+  std::string ExpandEnvironment(const std::string& text) override;
 
   std::uint32_t Locale = 0x0409;
   std::uint32_t Version = version::WindowsXP;
   std::string CommandLineText = "\"C:\\Program Files\\Fennick\\fennick.exe\"";
   std::string ExecutableFile = "C:\\Program Files\\Fennick\\fennick.exe";
   std::string SystemFolder = "C:\\WINDOWS\\system32";
+  // Environment variables; names compare without case.
+  std::map<std::string, std::string> Environment = {{"SystemRoot", "C:\\WINDOWS"}, {"windir", "C:\\WINDOWS"}};
 
  private:
   CallLog& log_;

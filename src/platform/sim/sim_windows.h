@@ -6,6 +6,7 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
 
@@ -17,13 +18,14 @@ class SimWindows {
   SimWindows(const SimWindows&) = delete;
   SimWindows& operator=(const SimWindows&) = delete;
 
-  platform::Platform Platform() { return {Registry, System, Files, Dialogs}; }
+  platform::Platform Platform() { return {Registry, System, Files, Dialogs, Processes}; }
 
   CallLog Log;
   SimRegistry Registry{Log};
   SimSystem System{Log};
   SimFiles Files{Log};
   SimDialogs Dialogs{Log};
+  SimProcesses Processes{Log, Files, System};
 };
 
 }  // namespace fennick::sim

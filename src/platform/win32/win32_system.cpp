@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "platform/win32/unicode.h"
 
 namespace fennick::win32 {
@@ -27,6 +29,18 @@ std::string Win32System::SystemDirectory() {
   std::wstring path(length, L'\0');
   length = GetSystemDirectoryW(path.data(), length);
   return Narrow(path.data(), length);
+}
+
+std::string Win32System::ExpandEnvironment(const std::string& text) {
+  std::wstring source = Widen(text);
+  std::wstring expanded(source.size() + 1, L'\0');
+  for (;;) {
+    // The result counts the terminating NUL.
+    DWORD needed = ExpandEnvironmentStringsW(source.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (needed == 0) return text;
+    if (needed <= expanded.size()) return Narrow(expanded.data(), wcsnlen(expanded.data(), expanded.size()));
+    expanded.assign(needed, L'\0');
+  }
 }
 
 }  // namespace fennick::win32
