@@ -97,7 +97,8 @@ TEST(HelpText, EnglishLinesAreExact) {
   std::vector<std::string> lines = Lines(UiLanguage::English);
   ASSERT_EQ(lines.size(), 32u);
   for (std::size_t i = 0; i < kEnglish.size(); ++i) {
-    if (!kEnglish[i].empty()) EXPECT_EQ(lines[i], kEnglish[i]) << "line " << i + 1;
+    if (kEnglish[i].empty()) continue;
+    EXPECT_EQ(lines[i], kEnglish[i]) << "line " << i + 1;
   }
   // Lines 13, 15 and 16 carry our own wording of the letters, around fixed text.
   EXPECT_EQ(lines[12].rfind("     <a>: ", 0), 0u) << lines[12];
