@@ -64,6 +64,8 @@ struct MainWindow {
   // Per row of PreloadListView: the file whose first icon the row shows, or
   // empty for the program's own icon.
   std::vector<std::string> RowImages;
+  // A request for the keyboard focus, made by a handler; the window carries it
+  // out and clears it.
   ControlId Focus = ControlId::None;
 };
 
