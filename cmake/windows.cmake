@@ -53,6 +53,7 @@ target_link_libraries(fnkreg PRIVATE advapi32)
 add_executable(fnkwin ${PROJECT_SOURCE_DIR}/tools/fnkwin/fnkwin.cpp)
 target_compile_definitions(fnkwin PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 target_link_options(fnkwin PRIVATE -municode)
+target_include_directories(fnkwin PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(fnkwin PRIVATE user32 comctl32)
 
 # The main window created in process and checked through its real controls;

@@ -4,7 +4,8 @@
 //
 //   fnkwin [/desktop:NAME] wait        waits up to 30 s for the window to be visible
 //   fnkwin [/desktop:NAME] page N      makes tab N (0, 1, 2) the current page
-//   fnkwin [/desktop:NAME] close       asks the window to close
+//   fnkwin [/desktop:NAME] close       asks the window to close, as its close box does
+//   fnkwin [/desktop:NAME] click ok|apply|exit   clicks one of the three buttons
 //
 // Wine's "explorer /desktop=NAME" runs programs on a desktop of that name;
 // this helper works on the same desktop to find the window there.
@@ -13,6 +14,8 @@
 
 #include <cstdio>
 #include <string>
+
+#include "ui/win32/main_window_layout.h"
 
 namespace {
 
@@ -44,7 +47,7 @@ int wmain(int argc, wchar_t** argv) {
   int next = 1;
   const wchar_t* desktopName = nullptr;
   if (next < argc && std::wstring(argv[next]).rfind(L"/desktop:", 0) == 0) desktopName = argv[next++] + 9;
-  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close");
+  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close | click ok|apply|exit");
   const std::wstring command = argv[next];
 
   // The desktop and the window may not exist yet when waiting; other commands
@@ -76,6 +79,18 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == L"click" && next + 1 < argc) {
+    const std::wstring name = argv[next + 1];
+    const fennick::ControlId button = name == L"ok"      ? fennick::ControlId::OkButton
+                                      : name == L"apply" ? fennick::ControlId::ApplyButton
+                                      : name == L"exit"  ? fennick::ControlId::ExitButton
+                                                         : fennick::ControlId::None;
+    HWND control = GetDlgItem(window, fennick::win32::DialogId(button));
+    if (!control) return Fail("no such button");
+    // Posted, so that this helper does not wait while the window handles it.
+    PostMessageW(control, BM_CLICK, 0, 0);
     return 0;
   }
   return Fail("unknown command");
