@@ -461,6 +461,18 @@ TEST_F(MainWindowViewTest, EnterIsTheDefaultButtonAndEscapeCloses) {
   EXPECT_FALSE(ui_->Window()) << "the window is gone";
 }
 
+TEST_F(MainWindowViewTest, MinimizingGoesThroughTheApplicationWindow) {
+  SendMessageW(ui_->Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  Pump();
+  EXPECT_TRUE(IsIconic(ui_->ApplicationWindow()));
+  EXPECT_FALSE(IsWindowVisible(ui_->Window()));
+  SendMessageW(ui_->ApplicationWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump();
+  EXPECT_FALSE(IsIconic(ui_->ApplicationWindow()));
+  EXPECT_TRUE(IsWindowVisible(ui_->Window()));
+  EXPECT_FALSE(record_.CloseRequested);
+}
+
 TEST_F(MainWindowViewTest, CloseBoxClosesWithoutWriting) {
   PostMessageW(ui_->Window(), WM_CLOSE, 0, 0);
   Pump();

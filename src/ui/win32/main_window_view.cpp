@@ -754,7 +754,10 @@ LRESULT MainWindowUi::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       const auto command = static_cast<std::uint32_t>(wParam);
       Run([command](Context& context, MainWindow& window) { HandleSystemCommand(context, window, command); });
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-        // The window goes with the application, whose button is on the task bar.
+        // The window goes with the application, whose button is on the task
+        // bar. Windows hides owned windows with their owner; Wine does not, so
+        // the window is hidden here.
+        ShowWindow(window_, SW_HIDE);
         ShowWindow(application_, SW_MINIMIZE);
         return 0;
       }
@@ -795,6 +798,7 @@ LRESULT MainWindowUi::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM l
       }
       if ((wParam & 0xFFF0) == SC_RESTORE) {
         const LRESULT result = DefWindowProcW(application_, message, wParam, lParam);
+        if (window_) ShowWindow(window_, SW_SHOW);
         PostMessageW(application_, kActivateMessage, 0, 0);
         return result;
       }
