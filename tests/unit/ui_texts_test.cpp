@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "hotkeys/hotkey_codes.h"
 #include "hotkeys/ime_hotkeys.h"
+#include "app/program.h"
 #include "platform/sim/sim_windows.h"
 #include "ui/system_menu.h"
 #include "ui/texts.h"
@@ -198,6 +199,34 @@ TEST(MessageTexts, SixTextsInThreeLanguages) {
   for (const Row& row : rows) {
     const Text3 expected = {row.english, row.simplified, row.traditional};
     for (UiLanguage language : kLanguages) EXPECT_EQ(row.get(language), expected.In(language)) << row.name;
+  }
+}
+
+// The window reaches the front end with its texts in the system's language.
+TEST(StartUp, TheWindowSpeaksTheSystemsLanguage) {
+  struct ShownWindow : WindowFrontEnd {
+    void RunWindow(Context&, MainWindow& window) override { shown = window; }
+    MainWindow shown;
+  };
+  struct Case {
+    std::uint32_t locale;
+    const char *ok, *helpItem;
+  } cases[] = {
+      {0x0804, "确定", "命令行参数(&P)"}, {0x0404, "確認", "命令行參數"},
+      {0x0409, "&OK", "&Command Line Switches"}, {0x0C04, "&OK", "&Command Line Switches"},
+      {0x0411, "&OK", "&Command Line Switches"},
+  };
+  for (const Case& c : cases) {
+    sim::SimWindows windows;
+    windows.System.Locale = c.locale;
+    windows.System.CommandLineText = "fennick.exe";
+    Context context(windows.Platform());
+    ShownWindow frontEnd;
+    RunProgram(context, frontEnd);
+    EXPECT_EQ(frontEnd.shown.OkButton.Caption, c.ok) << std::hex << c.locale;
+    ASSERT_EQ(frontEnd.shown.SystemMenu.size(), 3u);
+    EXPECT_EQ(frontEnd.shown.SystemMenu[1].Text, c.helpItem) << std::hex << c.locale;
+    EXPECT_EQ(frontEnd.shown.Title, "Fennick 2.8.3");
   }
 }
 

@@ -442,6 +442,22 @@ TEST_F(MainWindowViewTest, HandlersRunFromRealMessagesAndTheControlsFollow) {
   EXPECT_EQ(TextOf(Get(Id::ToggleHotkeyButton)), "");
 }
 
+TEST_F(MainWindowViewTest, AClickThatLeavesNoRowSelectedSelectsTheLast) {
+  HWND list = Get(Id::PreloadListView);
+  // A click on the empty area: the list drops its selection, then reports the click.
+  LVITEMW state = {};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  NMITEMACTIVATE click = {};
+  click.hdr = {list, static_cast<UINT_PTR>(DialogId(Id::PreloadListView)), static_cast<UINT>(NM_CLICK)};
+  click.iItem = -1;
+  click.ptAction = {20, 100};
+  SendMessageW(ui_->Window(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  Pump();
+  EXPECT_EQ(record_.PreloadListView.Selected, 2);
+  EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+}
+
 TEST_F(MainWindowViewTest, UpButtonGivesTheFocusBack) {
   SetFocus(Get(Id::PreloadListView));
   ASSERT_EQ(GetFocus(), Get(Id::PreloadListView));
