@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/keyboard.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"
@@ -17,6 +18,7 @@ struct Platform {
   Files& files;
   Dialogs& dialogs;
   Processes& processes;
+  Keyboard& keyboard;
 };
 
 }  // namespace fennick::platform

@@ -6,6 +6,7 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_keyboard.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
@@ -18,7 +19,7 @@ class SimWindows {
   SimWindows(const SimWindows&) = delete;
   SimWindows& operator=(const SimWindows&) = delete;
 
-  platform::Platform Platform() { return {Registry, System, Files, Dialogs, Processes}; }
+  platform::Platform Platform() { return {Registry, System, Files, Dialogs, Processes, Keyboard}; }
 
   CallLog Log;
   SimRegistry Registry{Log};
@@ -26,6 +27,7 @@ class SimWindows {
   SimFiles Files{Log};
   SimDialogs Dialogs{Log};
   SimProcesses Processes{Log, Files, System};
+  SimKeyboard Keyboard{Log};
 };
 
 }  // namespace fennick::sim
