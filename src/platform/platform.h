@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/input_methods.h"
 #include "platform/keyboard.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
@@ -19,6 +20,7 @@ struct Platform {
   Dialogs& dialogs;
   Processes& processes;
   Keyboard& keyboard;
+  InputMethods& inputMethods;
 };
 
 }  // namespace fennick::platform

@@ -116,4 +116,9 @@ void ApplyWorkingSettings(Context& context, MainWindow& window) {
   LoadWorkingSettings(context, window);
 }
 
+void ApplyAndClose(Context& context, MainWindow& window) {
+  ApplyWorkingSettings(context, window);
+  window.CloseRequested = true;
+}
+
 }  // namespace fennick

@@ -12,4 +12,9 @@ namespace fennick {
 // the working settings afresh, so the record shows what the registry holds.
 void ApplyWorkingSettings(Context& context, MainWindow& window);
 
+// OK: applies, then asks the main window to close, which ends the program. The
+// close request is a mark in the record; the window side closes the real
+// window when it sees it, and switch mode simply ends.
+void ApplyAndClose(Context& context, MainWindow& window);
+
 }  // namespace fennick

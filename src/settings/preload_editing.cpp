@@ -60,6 +60,20 @@ void RemoveEntry(Context& context, MainWindow& window) {
   window.Focus = ControlId::PreloadListView;
 }
 
+void RemoveAvailableEntry(MainWindow& window, std::size_t index) {
+  WorkingSettings& s = window.Settings;
+  ComboBox& combo = window.AvailableCombo;
+  if (index >= s.AvailableList.size()) return;
+  s.AvailableList.erase(s.AvailableList.begin() + static_cast<std::ptrdiff_t>(index));
+  if (index < combo.Items.size()) combo.Items.erase(combo.Items.begin() + static_cast<std::ptrdiff_t>(index));
+  const int removed = static_cast<int>(index);
+  if (combo.Current == removed) {
+    combo.Current = -1;
+  } else if (combo.Current > removed) {
+    --combo.Current;
+  }
+}
+
 void SwapEntries(Context& context, MainWindow& window, std::size_t a, std::size_t b) {
   WorkingSettings& s = window.Settings;
   if (a >= s.PreloadList.size() || b >= s.PreloadList.size()) return;

@@ -18,6 +18,9 @@ void AddEntry(Context& context, MainWindow& window);
 void RemoveEntry(Context& context, MainWindow& window);
 void MoveEntryUp(Context& context, MainWindow& window);
 void MoveEntryDown(Context& context, MainWindow& window);
+// Drops entry `index` of the available list with its AvailableCombo item. The
+// current item stays on its entry; none when that entry was the one dropped.
+void RemoveAvailableEntry(MainWindow& window, std::size_t index);
 // Exchanges two entries with their rows and their layout-handle slots.
 void SwapEntries(Context& context, MainWindow& window, std::size_t a, std::size_t b);
 // The end of an in-place edit of a row's name (no text: the edit was

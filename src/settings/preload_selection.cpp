@@ -28,4 +28,10 @@ void SelectPreloadRow(Context& context, MainWindow& window, int row) {
   window.Focus = ControlId::PreloadListView;
 }
 
+void EnsureRowSelected(Context& context, MainWindow& window) {
+  const int rows = static_cast<int>(window.Settings.PreloadList.size());
+  const int selected = window.PreloadListView.Selected;
+  if (rows > 0 && (selected < 0 || selected >= rows)) SelectPreloadRow(context, window, rows - 1);
+}
+
 }  // namespace fennick

@@ -16,4 +16,8 @@ void UpdateRowButtons(MainWindow& window);
 // match the selected row.
 void SelectPreloadRow(Context& context, MainWindow& window, int row);
 
+// A click on the list, and the end of start-up: when no row is selected and
+// the list has rows, the last row becomes the selected one.
+void EnsureRowSelected(Context& context, MainWindow& window);
+
 }  // namespace fennick

@@ -75,6 +75,20 @@ class TestMachine {
     return values;
   }
 
+  // A direct-switch hotkey record as Windows stores it: three 4-byte values.
+  void PutHotkeyRecord(std::uint32_t number, std::uint32_t modifiers, std::uint32_t virtualKey,
+                       std::uint32_t target) {
+    const std::string path = schema::HotKeyRecordKey(number);
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kKeyModifiersValue, Bytes(modifiers));
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kVirtualKeyValue, Bytes(virtualKey));
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kTargetImeValue, Bytes(target));
+  }
+  static std::vector<std::uint8_t> Bytes(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+  }
+  bool HasCatalogKey(const std::string& id) const { return windows.Registry.HasKey(schema::HKLM, schema::CatalogKey(id)); }
+
   void Load() { LoadWorkingSettings(*context, window); }
 
   std::vector<std::string> PreloadIds() const {

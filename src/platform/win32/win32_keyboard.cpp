@@ -2,21 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/layout_handles.h"
 #include "platform/win32/unicode.h"
 
 namespace fennick::win32 {
 
 using platform::LayoutHandle;
-
-namespace {
-
-// A 64-bit HKL is the sign extension of its low 32 bits.
-HKL ToHkl(LayoutHandle handle) {
-  return reinterpret_cast<HKL>(static_cast<INT_PTR>(static_cast<std::int32_t>(handle)));
-}
-LayoutHandle FromHkl(HKL hkl) { return static_cast<LayoutHandle>(reinterpret_cast<UINT_PTR>(hkl)); }
-
-}  // namespace
 
 std::vector<LayoutHandle> Win32Keyboard::LoadedLayouts(int maxCount) {
   std::vector<HKL> buffer(static_cast<std::size_t>(maxCount > 0 ? maxCount : 0));
