@@ -24,3 +24,11 @@ add_executable(conformance_sim ${CONFORMANCE_SUITES} ${CONFORMANCE_SIM})
 target_include_directories(conformance_sim PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(conformance_sim PRIVATE fennick_sim GTest::gtest)
 add_test(NAME conformance_sim COMMAND conformance_sim)
+
+# Load and apply on a real-sized machine; run it with scripts/benchmark.sh.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(load_benchmark ${PROJECT_SOURCE_DIR}/benchmarks/load_benchmark.cpp)
+  target_include_directories(load_benchmark PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(load_benchmark PRIVATE fennick_sim benchmark::benchmark)
+endif()

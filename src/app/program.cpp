@@ -1,17 +1,19 @@
 #include "app/program.h"
 
-#include "cli/command_line.h"
-#include "ui/texts.h"
+#include "app/window_construction.h"
 
 namespace fennick {
 
 int RunProgram(Context& context, WindowFrontEnd& frontEnd) {
   MainWindow window;
-  CommandLineStep(context, window);
-  ApplyUiTexts(context, window);
-  // Window mode: no argument at all. Any argument, even one that yields no
-  // switch, selects switch mode, which never shows the window.
-  if (window.ArgumentCount == 0) frontEnd.RunWindow(context, window);
+  return RunProgram(context, frontEnd, window);
+}
+
+int RunProgram(Context& context, WindowFrontEnd& frontEnd, MainWindow& window) {
+  BuildMainWindow(context, window, frontEnd);
+  // Switch mode ends with the close request its final apply made: the window
+  // was never created, so nothing was ever visible.
+  if (!window.CloseRequested) frontEnd.RunWindow(context, window);
   return 0;
 }
 

@@ -56,6 +56,11 @@ struct MenuItem {
 struct StatusBar {
   bool Exists = false;  // the bar appears the first time a text is set
   std::string Text;
+
+  void Set(const std::string& text) {
+    Exists = true;
+    Text = text;
+  }
 };
 
 enum class ControlId {

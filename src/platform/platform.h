@@ -5,6 +5,8 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/input_methods.h"
+#include "platform/keyboard.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"
@@ -17,6 +19,8 @@ struct Platform {
   Files& files;
   Dialogs& dialogs;
   Processes& processes;
+  Keyboard& keyboard;
+  InputMethods& inputMethods;
 };
 
 }  // namespace fennick::platform

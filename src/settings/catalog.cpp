@@ -72,6 +72,11 @@ LayoutEntry ReadLayoutEntry(Context& context, const std::string& layoutId) {
   return entry;
 }
 
+std::string ReadImeFile(Context& context, const std::string& layoutId) {
+  RegKey key = context.Registry.OpenForRead(HKLM, schema::CatalogKey(layoutId));
+  return context.Registry.GetString(key, schema::kImeFileValue);
+}
+
 void RepairBaseLayouts(Context& context, std::uint32_t systemLocale) {
   if (!context.Version.IsNtFamily()) return;
   const char* usText = systemLocale == kSimplifiedChineseLocale    ? kUsTextSimplified
@@ -127,13 +132,7 @@ void PurgeMissingImes(Context& context) {
   CatalogFileCache files(context);
   for (const std::string& name : CatalogKeyNames(context)) {
     if (!IsIme(name)) continue;
-    std::string path = schema::CatalogKey(name);
-    std::string imeFile;
-    {
-      RegKey key = context.Registry.OpenForRead(HKLM, path);
-      imeFile = context.Registry.GetString(key, schema::kImeFileValue);
-    }
-    if (ImeFileMissing(files, imeFile)) context.Registry.DeleteKey(HKLM, path);
+    if (ImeFileMissing(files, ReadImeFile(context, name))) context.Registry.DeleteKey(HKLM, schema::CatalogKey(name));
   }
 }
 

@@ -33,6 +33,10 @@ std::string LanguagePart(const std::string& layoutId);
 // The entry's values, read with one open key; a missing key gives empty values.
 LayoutEntry ReadLayoutEntry(Context& context, const std::string& layoutId);
 
+// The "IME File" of the entry's catalog key as it stands in the registry now;
+// empty when the key or the value is missing.
+std::string ReadImeFile(Context& context, const std::string& layoutId);
+
 // On the NT family, creates the US base layout "00000409" when it is missing,
 // and on Traditional (0x404) or Simplified (0x804) Chinese systems the Chinese
 // base layout of the system's language. Existing keys are left untouched;

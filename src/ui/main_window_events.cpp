@@ -8,6 +8,8 @@
 #include "hotkeys/switch_chords.h"
 #include "registry/schema.h"
 #include "settings/catalog.h"
+#include "settings/preload_selection.h"
+#include "settings/shown_names.h"
 #include "ui/texts.h"
 
 namespace fennick {
@@ -27,48 +29,11 @@ int RowCount(const MainWindow& window) {
   return static_cast<int>(std::min(window.PreloadListView.Rows.size(), window.Settings.PreloadList.size()));
 }
 
-const PreloadEntry* SelectedEntry(const MainWindow& window) {
-  const int s = window.PreloadListView.Selected;
-  return s >= 0 && s < RowCount(window) ? &window.Settings.PreloadList[s] : nullptr;
-}
-
-std::string ShownName(const PreloadEntry& entry, Indicator style) {
-  if (style == Indicator::LegacyIndicator) return entry.LegacyName;
-  return entry.NewDisplayName.empty() ? entry.ServicesName : entry.NewDisplayName;
-}
-
-std::string ShownName(const AvailableEntry& entry, Indicator style) {
-  return style == Indicator::LegacyIndicator ? entry.LegacyName : entry.ServicesName;
-}
 
 }  // namespace
 
-void SetStatusText(MainWindow& window, const std::string& text) {
-  window.StatusLine.Exists = true;
-  window.StatusLine.Text = text;
-}
-
-void UpdateRowButtons(Context&, MainWindow& window) {
-  const int s = window.PreloadListView.Selected;
-  const int n = static_cast<int>(window.PreloadListView.Rows.size());
-  window.UpButton.Enabled = s != 0;
-  window.DownButton.Enabled = s != n - 1;
-  const PreloadEntry* entry = SelectedEntry(window);
-  window.PropertiesButton.Enabled = entry && IsIme(entry->LayoutId);
-}
-
 void RowSelectionChanged(Context& context, MainWindow& window, int selected) {
-  window.PreloadListView.Selected = selected;
-  UpdateRowButtons(context, window);
-  const PreloadEntry* entry = SelectedEntry(window);
-  SetStatusText(window, entry ? FormatStatusLine(context, entry->LayoutId, entry->HotkeyLabel, window.Language) : "");
-  window.Focus = ControlId::PreloadListView;
-}
-
-void EnsureRowSelected(Context&, MainWindow& window) {
-  ListView& list = window.PreloadListView;
-  const int n = static_cast<int>(list.Rows.size());
-  if (n > 0 && (list.Selected < 0 || list.Selected >= n)) list.Selected = n - 1;
+  SelectPreloadRow(context, window, selected);
 }
 
 void ShowRowHoverText(Context& context, MainWindow& window, int pointerY, int firstRowTop) {
@@ -77,18 +42,18 @@ void ShowRowHoverText(Context& context, MainWindow& window, int pointerY, int fi
   const int offset = pointerY - firstRowTop;
   const int r = offset / kRowHeight;
   if (offset < 0 || r >= RowCount(window)) {
-    SetStatusText(window, "");
+    window.StatusLine.Set("");
     return;
   }
   const PreloadEntry& entry = window.Settings.PreloadList[r];
   const std::string layoutFile = CatalogValueUpper(context, entry.LayoutId, schema::kLayoutFileValue);
   const std::string keyboard = kKeyboardDialogTitle.In(window.Language);
   if (!entry.HotkeyLabel.empty()) {
-    SetStatusText(window, window.PreloadListView.HotkeyColumnCaption + ": " + entry.HotkeyLabel + " " + keyboard +
+    window.StatusLine.Set(window.PreloadListView.HotkeyColumnCaption + ": " + entry.HotkeyLabel + " " + keyboard +
                               ": " + layoutFile + " | " + entry.LayoutId);
   } else {
     const std::string imeFile = CatalogValueUpper(context, entry.LayoutId, schema::kImeFileValue);
-    SetStatusText(window, keyboard + ": " + layoutFile + " | " + entry.LayoutId + " | " + imeFile);
+    window.StatusLine.Set(keyboard + ": " + layoutFile + " | " + entry.LayoutId + " | " + imeFile);
   }
 }
 
@@ -107,7 +72,7 @@ void ShowAvailableEntry(Context& context, MainWindow& window) {
   const std::string& layoutId = window.Settings.AvailableList[i].LayoutId;
   std::string imeFile = CatalogValueUpper(context, layoutId, schema::kImeFileValue);
   if (!imeFile.empty()) imeFile = " (" + imeFile + ")";
-  SetStatusText(window, combo.Items[i] + ": " + layoutId + imeFile);
+  window.StatusLine.Set(combo.Items[i] + ": " + layoutId + imeFile);
   window.RemoveButton.Enabled = IsIme(layoutId);
   window.RemoveNameBox.Caption = combo.Items[i];
 }
@@ -148,7 +113,7 @@ void ShowToggleText(Context&, MainWindow& window) {
   const int slot = window.Settings.SelectedToggle;
   const auto& items = window.ToggleCombo.Items;
   const std::string item = slot >= 0 && slot < static_cast<int>(items.size()) ? items[slot] : "";
-  SetStatusText(window, item + ": " + window.ToggleHotkeyButton.Caption);
+  window.StatusLine.Set(item + ": " + window.ToggleHotkeyButton.Caption);
 }
 
 void ApplyInstallFieldRule(Context& context, MainWindow& window) {
@@ -160,7 +125,7 @@ void ApplyInstallFieldRule(Context& context, MainWindow& window) {
   const ComboBox& combo = window.AvailableCombo;
   const bool current = combo.Current >= 0 && combo.Current < static_cast<int>(combo.Items.size());
   window.RemoveNameBox.Caption = current ? combo.Items[combo.Current] : "";
-  SetStatusText(window, "");
+  window.StatusLine.Set("");
 }
 
 void RemoveNameBoxHovered(Context&, MainWindow& window) { window.Focus = ControlId::AvailableCombo; }
@@ -170,7 +135,7 @@ void ShowSettingsPage(Context& context, MainWindow& window, int page) {
   if (page == 2) {
     ApplyInstallFieldRule(context, window);
   } else {
-    SetStatusText(window, "");
+    window.StatusLine.Set("");
   }
 }
 

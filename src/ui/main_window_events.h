@@ -10,20 +10,10 @@
 
 namespace fennick {
 
-// Sets the status bar's text; the bar appears the first time a text is set.
-void SetStatusText(MainWindow& window, const std::string& text);
-
 // --- PreloadListView ---
 
-// UpButton is enabled unless the first row is selected, DownButton unless the
-// last one is, PropertiesButton exactly when the selected row is an IME.
-void UpdateRowButtons(Context& context, MainWindow& window);
-// The user selected a row (-1: none): the row buttons follow, the status bar
-// describes the row, and the list takes the keyboard focus.
+// The user selected a row (-1: none): see SelectPreloadRow.
 void RowSelectionChanged(Context& context, MainWindow& window, int selected);
-// When no row is selected and the list is not empty, the last row becomes the
-// selected one. Run by a click on the list.
-void EnsureRowSelected(Context& context, MainWindow& window);
 // The pointer moved over the list: rows are counted in steps of 17 pixels from
 // the top of the first row; the status bar describes the row under the pointer,
 // or is emptied below the last row.

@@ -6,7 +6,7 @@ namespace {
 
 constexpr Text3 kHelpItem = {"&Command Line Switches", "命令行参数(&P)", "命令行參數"};
 constexpr Text3 kAboutItem = {"&About...", "关于(&A)...", "版本信息..."};
-constexpr Text3 kAboutTitle = {"Version Information", "版本信息", "版本信息"};
+constexpr Text3 kAboutTitle = {"Version Infermation", "版本信息", "版本信息"};
 constexpr Text3 kAuthorWord = {"Author: ", "作者: ", "作者: "};
 constexpr Text3 kDateWord = {"Date: ", "日期: ", "日期: "};
 constexpr char kAuthor[] = "The Fennick engineers";

@@ -42,15 +42,21 @@ def wine_env(lang="C", display=False):
 def wine(program, *args, lang="C", timeout=30, display=False, cwd=None):
     """Runs a Windows program under Wine and waits for it to end."""
     start = time.monotonic()
-    process = subprocess.run(
-        ["wine", str(program), *args],
-        env=wine_env(lang, display),
-        cwd=cwd,
-        stdout=subprocess.PIPE,
-        stderr=subprocess.PIPE,
-        timeout=timeout,
-    )
-    return Run(process.returncode, process.stdout, process.stderr, time.monotonic() - start)
+    # Output goes to files, not pipes: Wine's helper processes (services,
+    # winedevice) inherit the handles and keep a pipe open while the server
+    # lingers, so reading a pipe to its end would wait for them.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        process = subprocess.run(
+            ["wine", str(program), *args],
+            env=wine_env(lang, display),
+            cwd=cwd,
+            stdout=out,
+            stderr=err,
+            timeout=timeout,
+        )
+        out.seek(0)
+        err.seek(0)
+        return Run(process.returncode, out.read(), err.read(), time.monotonic() - start)
 
 
 def fennick(*args, lang="C", timeout=30, program=FENNICK):
@@ -117,3 +123,33 @@ def program_folder(name):
     folder.mkdir(parents=True)
     shutil.copy(FENNICK, folder / "fennick.exe")
     return folder
+
+
+def system32():
+    """The prefix's system directory (fennick.exe is a 64-bit program)."""
+    return prefix() / "drive_c" / "windows" / "system32"
+
+
+def install_system_files(*names):
+    """Copies files the build made for the system directory into the prefix's."""
+    for name in names:
+        shutil.copy(BUILD / "fixtures" / "system32" / name, system32() / name)
+
+
+def running_programs(name):
+    """Process ids of this prefix's Wine processes running the program (its file name)."""
+    pids = []
+    for entry in Path("/proc").iterdir():
+        if not entry.name.isdigit():
+            continue
+        try:
+            environ = (entry / "environ").read_bytes().split(b"\0")
+            program = (entry / "cmdline").read_bytes().split(b"\0")[0].decode("utf-8", "replace")
+        except OSError:
+            continue
+        if ("WINEPREFIX=" + str(prefix())).encode() not in environ:
+            continue
+        # A Wine process's first word is its Windows path.
+        if program.lower().replace("/", "\\").rsplit("\\", 1)[-1] == name.lower():
+            pids.append(int(entry.name))
+    return pids

@@ -4,6 +4,7 @@
 
 #include "platform/sim/sim_windows.h"
 #include "registry/schema.h"
+#include "settings/preload_selection.h"
 #include "ui/main_window_events.h"
 #include "ui/placement.h"
 #include "ui/texts.h"
@@ -377,20 +378,6 @@ TEST_F(MainWindowEventsTest, ToggleChoice) {
     window_.StatusLine.Text = "before";
     ShowToggleText(*context_, window_);
     EXPECT_EQ(window_.StatusLine.Text, c.status);
-  }
-}
-
-TEST_F(MainWindowEventsTest, EnsureRowSelected) {
-  struct Case {
-    int rows, selected, expected;
-  } cases[] = {
-      {0, -1, -1}, {1, -1, 0}, {3, -1, 2}, {3, 0, 0}, {3, 1, 1}, {3, 2, 2},
-  };
-  for (const Case& c : cases) {
-    window_.PreloadListView.Rows.assign(c.rows, ListRow{"row"});
-    window_.PreloadListView.Selected = c.selected;
-    EnsureRowSelected(*context_, window_);
-    EXPECT_EQ(window_.PreloadListView.Selected, c.expected) << c.rows << " rows, " << c.selected << " selected";
   }
 }
 

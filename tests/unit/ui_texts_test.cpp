@@ -248,7 +248,7 @@ TEST_F(SystemCommandTest, AboutBox) {
     UiLanguage language;
     const char *title, *author, *date;
   } cases[] = {
-      {UiLanguage::English, "Version Information", "Author: ", "Date: 2010.1.15"},
+      {UiLanguage::English, "Version Infermation", "Author: ", "Date: 2010.1.15"},
       {UiLanguage::Simplified, "版本信息", "作者: ", "日期: 2010.1.15"},
       {UiLanguage::Traditional, "版本信息", "作者: ", "日期: 2010.1.15"},
   };

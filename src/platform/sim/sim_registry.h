@@ -36,6 +36,7 @@ class SimRegistry : public platform::Registry {
 
   // Test set-up and inspection; these bypass rights and the call log.
   void DenyWrites(RegRoot root, bool deny) { denied_[Index(root)] = deny; }
+  bool WritesDenied(RegRoot root) const { return denied_[Index(root)]; }
   void PutString(RegRoot root, const std::string& path, const std::string& name, const std::string& text,
                  RegType type = RegType::Sz);
   void PutDword(RegRoot root, const std::string& path, const std::string& name, std::uint32_t number);

@@ -6,6 +6,8 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_input_methods.h"
+#include "platform/sim/sim_keyboard.h"
 #include "platform/sim/sim_processes.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
@@ -18,7 +20,7 @@ class SimWindows {
   SimWindows(const SimWindows&) = delete;
   SimWindows& operator=(const SimWindows&) = delete;
 
-  platform::Platform Platform() { return {Registry, System, Files, Dialogs, Processes}; }
+  platform::Platform Platform() { return {Registry, System, Files, Dialogs, Processes, Keyboard, InputMethods}; }
 
   CallLog Log;
   SimRegistry Registry{Log};
@@ -26,6 +28,8 @@ class SimWindows {
   SimFiles Files{Log};
   SimDialogs Dialogs{Log};
   SimProcesses Processes{Log, Files, System};
+  SimKeyboard Keyboard{Log};
+  SimInputMethods InputMethods{Log, Registry, System};
 };
 
 }  // namespace fennick::sim

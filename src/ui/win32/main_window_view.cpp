@@ -9,6 +9,7 @@
 
 #include "platform/win32/unicode.h"
 #include "ui/main_window_controls.h"
+#include "settings/preload_selection.h"
 #include "ui/main_window_events.h"
 #include "ui/placement.h"
 #include "ui/system_menu.h"

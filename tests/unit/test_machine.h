@@ -1,0 +1,117 @@
+// A small machine for the settings tests: the in-memory Windows with a layout
+// catalog, IME files, a preload list and running programs, and the window
+// record built as the program builds it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/window_construction.h"
+#include "platform/sim/sim_windows.h"
+#include "registry/context.h"
+#include "registry/schema.h"
+#include "settings/load_settings.h"
+#include "ui/texts.h"
+
+namespace fennick::testing {
+
+struct CatalogItem {
+  std::string Id;
+  std::string LayoutText;
+  std::string DisplayName;  // empty: none
+  std::string ImeFile;      // empty: a plain layout
+  std::string LayoutFile = "KBDUS.DLL";
+};
+
+class TestMachine {
+ public:
+  explicit TestMachine(std::uint32_t version = sim::version::WindowsXP, std::uint32_t locale = 0x0804) {
+    windows.System.Version = version;
+    windows.System.Locale = locale;
+    Reset();
+  }
+
+  // A fresh context (the version is read once per context) and window record.
+  void Reset() {
+    context = std::make_unique<Context>(windows.Platform());
+    window = MainWindow();
+    window.SystemLocale = windows.System.Locale;
+    window.Language = SelectUiLanguage(window.SystemLocale);
+    window.ArgumentCount = 1;
+    PrepareMainWindow(*context, window);
+    ApplyUiTexts(*context, window);
+  }
+
+  void AddLayout(const CatalogItem& item) {
+    const std::string key = schema::CatalogKey(item.Id);
+    windows.Registry.PutString(schema::HKLM, key, schema::kLayoutTextValue, item.LayoutText);
+    windows.Registry.PutString(schema::HKLM, key, schema::kLayoutFileValue, item.LayoutFile);
+    if (!item.DisplayName.empty()) {
+      windows.Registry.PutString(schema::HKLM, key, schema::kLayoutDisplayNameValue, item.DisplayName);
+    }
+    if (!item.ImeFile.empty()) windows.Registry.PutString(schema::HKLM, key, schema::kImeFileValue, item.ImeFile);
+  }
+
+  // An IME file in the system directory with a file description (none when empty).
+  void AddImeFile(const std::string& name, const std::string& description) {
+    windows.Files.Put(SystemFile(name), description.empty() ? sim::SimFile("MZ") : sim::DescribedImage(description));
+  }
+
+  std::string SystemFile(const std::string& name) const { return windows.System.SystemFolder + "\\" + name; }
+
+  void SetPreload(const std::vector<std::string>& ids) {
+    windows.Registry.RemoveTree(schema::HKCU, schema::kPreloadKey);
+    windows.Registry.PutKey(schema::HKCU, schema::kPreloadKey);
+    for (std::size_t n = 1; n <= ids.size(); ++n) {
+      windows.Registry.PutString(schema::HKCU, schema::kPreloadKey, std::to_string(n), ids[n - 1]);
+    }
+  }
+
+  // The preload values as stored: (name, LayoutId) in the key's order.
+  std::vector<std::pair<std::string, std::string>> PreloadValues() const {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const std::string& name : windows.Registry.ValueNames(schema::HKCU, schema::kPreloadKey)) {
+      values.emplace_back(name, windows.Registry.PeekString(schema::HKCU, schema::kPreloadKey, name).value_or("?"));
+    }
+    return values;
+  }
+
+  // A direct-switch hotkey record as Windows stores it: three 4-byte values.
+  void PutHotkeyRecord(std::uint32_t number, std::uint32_t modifiers, std::uint32_t virtualKey,
+                       std::uint32_t target) {
+    const std::string path = schema::HotKeyRecordKey(number);
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kKeyModifiersValue, Bytes(modifiers));
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kVirtualKeyValue, Bytes(virtualKey));
+    windows.Registry.PutBytes(schema::HKCU, path, schema::kTargetImeValue, Bytes(target));
+  }
+  static std::vector<std::uint8_t> Bytes(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+  }
+  bool HasCatalogKey(const std::string& id) const { return windows.Registry.HasKey(schema::HKLM, schema::CatalogKey(id)); }
+
+  void Load() { LoadWorkingSettings(*context, window); }
+
+  std::vector<std::string> PreloadIds() const {
+    std::vector<std::string> ids;
+    for (const PreloadEntry& entry : window.Settings.PreloadList) ids.push_back(entry.LayoutId);
+    return ids;
+  }
+  std::vector<std::string> AvailableIds() const {
+    std::vector<std::string> ids;
+    for (const AvailableEntry& entry : window.Settings.AvailableList) ids.push_back(entry.LayoutId);
+    return ids;
+  }
+  std::vector<std::string> RowNames() const {
+    std::vector<std::string> names;
+    for (const ListRow& row : window.PreloadListView.Rows) names.push_back(row.Name);
+    return names;
+  }
+
+  sim::SimWindows windows;
+  std::unique_ptr<Context> context;
+  MainWindow window;
+};
+
+}  // namespace fennick::testing
