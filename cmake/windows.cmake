@@ -48,3 +48,17 @@ add_executable(fnkreg ${PROJECT_SOURCE_DIR}/tools/fnkreg/fnkreg.cpp)
 target_compile_definitions(fnkreg PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
 target_link_options(fnkreg PRIVATE -municode)
 target_link_libraries(fnkreg PRIVATE advapi32)
+
+# Drives fennick.exe's window from outside for the screenshots.
+add_executable(fnkwin ${PROJECT_SOURCE_DIR}/tools/fnkwin/fnkwin.cpp)
+target_compile_definitions(fnkwin PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+target_link_options(fnkwin PRIVATE -municode)
+target_include_directories(fnkwin PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(fnkwin PRIVATE user32 comctl32)
+
+# The main window created in process and checked through its real controls;
+# needs a display (the test command runs it under Xvfb).
+file(GLOB WINDOW_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/window/*.cpp)
+add_executable(window_tests ${WINDOW_TESTS} ${PROJECT_SOURCE_DIR}/tests/window/window_tests.rc)
+target_include_directories(window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/res)
+target_link_libraries(window_tests PRIVATE fennick_win32 gtest gtest_main)

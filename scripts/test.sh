@@ -27,5 +27,14 @@ export WINEPREFIX=$prefix WINEDEBUG=-all FENNICK_BUILD=$PWD/build/win
 echo "== conformance tests (Win32 under Wine)"
 env -u DISPLAY wine build/win/conformance_win32.exe --gtest_brief=1
 
+echo "== the main window in process (Win32 under Wine, on an Xvfb screen)"
+# The test program gets a Wine virtual desktop: on a bare X screen, without a
+# window manager, Wine waits two seconds for every top-level window it unmaps.
+desktop_settings=$(dirname "$prefix")/desktop.txt
+printf 'sz\tHKCU\\Software\\Wine\\AppDefaults\\window_tests.exe\\Explorer\tDesktop\tFennickTests\n' >"$desktop_settings"
+printf 'sz\tHKCU\\Software\\Wine\\Explorer\\Desktops\tFennickTests\t800x600\n' >>"$desktop_settings"
+wine build/win/fnkreg.exe apply "$desktop_settings" >/dev/null
+xvfb-run -a -s "-screen 0 800x600x24" sh -c 'wine build/win/window_tests.exe --gtest_brief=1; status=$?; wineserver -k; exit $status'
+
 echo "== end-to-end tests (fennick.exe under Wine)"
 python3 -m unittest discover -s tests/e2e -p '*_test.py' -v

@@ -3,30 +3,26 @@
 #include "app/duplicate_cleanup.h"
 #include "cli/command_line.h"
 #include "cli/execute_switches.h"
-#include "hotkeys/ime_hotkeys.h"
 #include "hotkeys/switch_chords.h"
 #include "settings/load_settings.h"
 #include "settings/preload_selection.h"
+#include "ui/main_window_events.h"
+#include "ui/texts.h"
 
 namespace fennick {
 
 void PrepareMainWindow(Context& context, MainWindow& window) {
   WorkingSettings& s = window.Settings;
-  window.CapsCombo.Items = {"Caps Lock", "Shift"};
-  window.LanguageChordCombo.Items = ChordItems(context.Version);
-  window.LayoutChordCombo.Items = ChordItems(context.Version);
-  window.ToggleCombo.Items = ToggleItems(window.Language);
   window.RemoveButton.Enabled = false;
   s.IndicatorEnabled = true;
   s.LanguageChord = chord::CtrlShift;
   s.LayoutChord = chord::CtrlShift;
+  // The text-services radio button is selected when it is created; then the
+  // construction clicks the legacy-indicator radio button once, with the lists
+  // still empty.
   s.IndicatorStyle = Indicator::TextServices;
   s.ShownIndicatorStyle = Indicator::TextServices;
-
-  // The programmatic click on IndicatorRadio, with the lists still empty.
-  s.IndicatorStyle = Indicator::LegacyIndicator;
-  window.PreloadListView.EditLabels = false;
-  IndicatorStyleChosen(window, Indicator::LegacyIndicator);
+  StyleRadioClicked(context, window, Indicator::LegacyIndicator);
 }
 
 void BuildMainWindow(Context& context, MainWindow& window, WindowFrontEnd& frontEnd) {
@@ -39,8 +35,9 @@ void BuildMainWindow(Context& context, MainWindow& window, WindowFrontEnd& front
   if (windowMode) {
     frontEnd.CreateControls(context, window);
     frontEnd.PlaceWindow(context, window);
-    frontEnd.SetUiTexts(context, window);
   }
+  ApplyUiTexts(context, window);
+  if (windowMode) frontEnd.SetUiTexts(context, window);
   LoadWorkingSettings(context, window);
   if (!windowMode) ExecuteSwitches(context, window);
   // After the switches, so their final apply has already written the list.

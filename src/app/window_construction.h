@@ -8,7 +8,7 @@
 
 namespace fennick {
 
-// The lists' fixed items, and the style the construction chooses: the
+// The state the construction leaves before the texts and the first load: the
 // text-services radio button is selected when it is created, then the
 // legacy-indicator radio button is clicked once, which turns in-place editing
 // off and sets the chords to Ctrl+Shift for languages and Alt+Shift for layouts.

@@ -3,6 +3,7 @@
 // presentation here; the value itself lives in WorkingSettings.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,15 @@ struct ListView : Control {
   bool EditLabels = true;  // in-place editing of the first column
   std::string NameColumnCaption;
   std::string HotkeyColumnCaption;
+  int NameColumnWidth = 0;  // pixels; 0 until the texts are applied
+  int HotkeyColumnWidth = 0;
+};
+
+// An item the program appends to the window's system menu.
+struct MenuItem {
+  std::uint32_t Id = 0;
+  std::uint32_t Flags = 0;  // the AppendMenu flags: MF_STRING 0, MF_CHECKED 8, MF_SEPARATOR 0x800
+  std::string Text;
 };
 
 struct StatusBar {
@@ -85,6 +95,21 @@ enum class ControlId {
   InstallFileEdit,
   BrowseButton,
   InstallButton,
+  // Containers, group boxes and labels.
+  GeneralPage,
+  OtherPage,
+  AdvancedPage,
+  ImeStyleGroup,
+  SwitchGroup,
+  ToggleGroup,
+  OtherGroup,
+  CapsLabel,
+  SeparatorLine,
+  RemoveGroup,
+  InstallGroup,
+  InstallNameLabel,
+  InstallFileLabel,
+  StatusLine,
 };
 
 }  // namespace fennick

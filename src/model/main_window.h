@@ -26,23 +26,36 @@ struct MainWindow {
 
   WorkingSettings Settings;
 
+  // The caption (with the version) and the title the task bar shows (without it).
+  std::string Title;
+  std::string TaskbarTitle;
+  // Appended to the system menu when the window is created.
+  std::vector<MenuItem> SystemMenu;
+  // The font of the window and every control.
+  std::string FontFace = "Tahoma";
+  int FontHeight = -12;
+
   // Controls, in the order of the window's layout.
   ListView PreloadListView;
   Control UpButton, DownButton, DeleteButton, HotkeyButton, PropertiesButton, KeyboardButton;
   ComboBox AvailableCombo;
   Control AddButton;
   int SettingsPage = 0;  // the page of SettingsTabs shown
+  std::vector<std::string> PageCaptions;  // GeneralPage, OtherPage, AdvancedPage
   Control OkButton, ApplyButton, ExitButton;
   // General page
   Control IndicatorEnableCheck, ImeStyleGroup, IndicatorRadio, TextServicesRadio;
+  Control SwitchGroup;
   Control LanguageSwitchCheck, LayoutSwitchCheck;
   ChoiceList LanguageChordCombo, LayoutChordCombo;
   // Other page
+  Control ToggleGroup, OtherGroup, CapsLabel, SeparatorLine;
   ChoiceList ToggleCombo;
   Control ToggleHotkeyButton;
   ChoiceList CapsCombo;
   Control ShowStatusCheck;
   // Advanced page
+  Control RemoveGroup, InstallGroup, InstallNameLabel, InstallFileLabel;
   Control RemoveNameBox, RemoveButton;
   EditBox InstallNameEdit, InstallFileEdit;
   Control BrowseButton, InstallButton;
@@ -51,6 +64,8 @@ struct MainWindow {
   // Per row of PreloadListView: the file whose first icon the row shows, or
   // empty for the program's own icon.
   std::vector<std::string> RowImages;
+  // A request for the keyboard focus, made by a handler; the window carries it
+  // out and clears it.
   ControlId Focus = ControlId::None;
 };
 

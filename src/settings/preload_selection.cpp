@@ -19,6 +19,8 @@ void SelectPreloadRow(Context& context, MainWindow& window, int row) {
   if (row < 0 || row >= rows) {
     window.PreloadListView.Selected = -1;
     UpdateRowButtons(window);
+    window.StatusLine.Set("");
+    window.Focus = ControlId::PreloadListView;
     return;
   }
   window.PreloadListView.Selected = row;

@@ -11,7 +11,8 @@ namespace fennick {
 void UpdateRowButtons(MainWindow& window);
 
 // Selects a row (-1: none) and does what a change of selection does: the row
-// buttons follow, the status line describes the row, the list takes the focus.
+// buttons follow, the status line describes the row (and is emptied when no
+// row is selected), the list takes the focus.
 // Every selection the program makes goes through here, so the buttons always
 // match the selected row.
 void SelectPreloadRow(Context& context, MainWindow& window, int row);

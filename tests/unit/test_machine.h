@@ -12,6 +12,7 @@
 #include "registry/context.h"
 #include "registry/schema.h"
 #include "settings/load_settings.h"
+#include "ui/texts.h"
 
 namespace fennick::testing {
 
@@ -39,6 +40,7 @@ class TestMachine {
     window.Language = SelectUiLanguage(window.SystemLocale);
     window.ArgumentCount = 1;
     PrepareMainWindow(*context, window);
+    ApplyUiTexts(*context, window);
   }
 
   void AddLayout(const CatalogItem& item) {

@@ -52,9 +52,20 @@ struct ModuleHandleTraits {
   static void Close(HMODULE h) { FreeLibrary(h); }
 };
 
+struct FontHandleTraits {
+  static HFONT Invalid() { return nullptr; }
+  static void Close(HFONT h) { DeleteObject(h); }
+};
+struct IconHandleTraits {
+  static HICON Invalid() { return nullptr; }
+  static void Close(HICON h) { DestroyIcon(h); }
+};
+
 using KernelHandle = Owned<HANDLE, KernelHandleTraits>;
 using FileHandle = Owned<HANDLE, FileHandleTraits>;
 using KeyHandle = Owned<HKEY, KeyHandleTraits>;
 using ModuleHandle = Owned<HMODULE, ModuleHandleTraits>;
+using FontHandle = Owned<HFONT, FontHandleTraits>;
+using IconHandle = Owned<HICON, IconHandleTraits>;
 
 }  // namespace fennick::win32

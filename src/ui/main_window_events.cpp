@@ -1,0 +1,191 @@
+#include "ui/main_window_events.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+#include "hotkeys/hotkey_codes.h"
+#include "hotkeys/ime_hotkeys.h"
+#include "hotkeys/switch_chords.h"
+#include "registry/schema.h"
+#include "settings/catalog.h"
+#include "settings/preload_selection.h"
+#include "settings/shown_names.h"
+#include "ui/texts.h"
+
+namespace fennick {
+
+namespace {
+
+constexpr int kRowHeight = 17;
+
+// A catalog value of one layout, in upper case; empty when missing.
+std::string CatalogValueUpper(Context& context, const std::string& layoutId, const char* valueName) {
+  RegKey key = context.Registry.OpenForRead(schema::HKLM, schema::CatalogKey(layoutId));
+  return ToUpperAscii(context.Registry.GetString(key, valueName));
+}
+
+// Rows that have an entry behind them; the two lists grow and shrink together.
+int RowCount(const MainWindow& window) {
+  return static_cast<int>(std::min(window.PreloadListView.Rows.size(), window.Settings.PreloadList.size()));
+}
+
+
+}  // namespace
+
+void RowSelectionChanged(Context& context, MainWindow& window, int selected) {
+  SelectPreloadRow(context, window, selected);
+}
+
+void ShowRowHoverText(Context& context, MainWindow& window, int pointerY, int firstRowTop) {
+  // Above the first row the pointer is over no row (the offset would count
+  // toward zero and name row 0, or a row before it).
+  const int offset = pointerY - firstRowTop;
+  const int r = offset / kRowHeight;
+  if (offset < 0 || r >= RowCount(window)) {
+    window.StatusLine.Set("");
+    return;
+  }
+  const PreloadEntry& entry = window.Settings.PreloadList[r];
+  const std::string layoutFile = CatalogValueUpper(context, entry.LayoutId, schema::kLayoutFileValue);
+  const std::string keyboard = kKeyboardDialogTitle.In(window.Language);
+  if (!entry.HotkeyLabel.empty()) {
+    window.StatusLine.Set(window.PreloadListView.HotkeyColumnCaption + ": " + entry.HotkeyLabel + " " + keyboard +
+                              ": " + layoutFile + " | " + entry.LayoutId);
+  } else {
+    const std::string imeFile = CatalogValueUpper(context, entry.LayoutId, schema::kImeFileValue);
+    window.StatusLine.Set(keyboard + ": " + layoutFile + " | " + entry.LayoutId + " | " + imeFile);
+  }
+}
+
+RowCommand DoubleClickCommand(int pointerX, int firstRowLeft, int firstColumnWidth) {
+  return pointerX - firstRowLeft < firstColumnWidth ? RowCommand::Properties : RowCommand::Hotkey;
+}
+
+void ShowAvailableEntry(Context& context, MainWindow& window) {
+  const ComboBox& combo = window.AvailableCombo;
+  const int i = combo.Current;
+  if (i < 0 || i >= static_cast<int>(combo.Items.size()) ||
+      i >= static_cast<int>(window.Settings.AvailableList.size())) {
+    window.RemoveButton.Enabled = false;
+    return;
+  }
+  const std::string& layoutId = window.Settings.AvailableList[i].LayoutId;
+  std::string imeFile = CatalogValueUpper(context, layoutId, schema::kImeFileValue);
+  if (!imeFile.empty()) imeFile = " (" + imeFile + ")";
+  window.StatusLine.Set(combo.Items[i] + ": " + layoutId + imeFile);
+  window.RemoveButton.Enabled = IsIme(layoutId);
+  window.RemoveNameBox.Caption = combo.Items[i];
+}
+
+void IndicatorEnableClicked(Context& context, MainWindow& window, bool checked) {
+  window.Settings.IndicatorEnabled = checked;
+  window.ImeStyleGroup.Enabled = checked;
+  window.TextServicesRadio.Enabled = checked;
+  window.IndicatorRadio.Enabled = checked;
+  if (context.Version.IsVistaOrLater()) {
+    window.Settings.IndicatorStyle = Indicator::TextServices;
+    window.IndicatorRadio.Enabled = false;
+  }
+}
+
+void StyleRadioClicked(Context&, MainWindow& window, Indicator style) {
+  WorkingSettings& s = window.Settings;
+  s.IndicatorStyle = style;
+  window.PreloadListView.EditLabels = style == Indicator::TextServices;
+  IndicatorStyleChosen(window, style);
+
+  ComboBox& combo = window.AvailableCombo;
+  combo.Items.clear();
+  for (const AvailableEntry& entry : s.AvailableList) combo.Items.push_back(ShownName(entry, style));
+  combo.Current = -1;
+
+  for (int row = 0; row < RowCount(window); ++row) {
+    window.PreloadListView.Rows[row].Name = ShownName(s.PreloadList[row], style);
+  }
+}
+
+void ChooseToggle(Context& context, MainWindow& window, int slot) {
+  SelectOtherToggle(window, slot);
+  ShowToggleText(context, window);
+}
+
+void ShowToggleText(Context&, MainWindow& window) {
+  const int slot = window.Settings.SelectedToggle;
+  const auto& items = window.ToggleCombo.Items;
+  const std::string item = slot >= 0 && slot < static_cast<int>(items.size()) ? items[slot] : "";
+  window.StatusLine.Set(item + ": " + window.ToggleHotkeyButton.Caption);
+}
+
+void ApplyInstallFieldRule(Context& context, MainWindow& window) {
+  if (window.InstallNameEdit.Text.empty() || window.InstallFileEdit.Text.empty()) {
+    window.InstallButton.Enabled = false;
+  } else if (!context.Version.IsVistaOrLater()) {
+    window.InstallButton.Enabled = true;
+  }
+  const ComboBox& combo = window.AvailableCombo;
+  const bool current = combo.Current >= 0 && combo.Current < static_cast<int>(combo.Items.size());
+  window.RemoveNameBox.Caption = current ? combo.Items[combo.Current] : "";
+  window.StatusLine.Set("");
+}
+
+void RemoveNameBoxHovered(Context&, MainWindow& window) { window.Focus = ControlId::AvailableCombo; }
+
+void ShowSettingsPage(Context& context, MainWindow& window, int page) {
+  window.SettingsPage = page;
+  if (page == 2) {
+    ApplyInstallFieldRule(context, window);
+  } else {
+    window.StatusLine.Set("");
+  }
+}
+
+void RequestClose(Context&, MainWindow& window) { window.CloseRequested = true; }
+
+void BoxClicked(Context& context, MainWindow& window, ControlId control, bool checked) {
+  switch (control) {
+    case ControlId::IndicatorEnableCheck: IndicatorEnableClicked(context, window, checked); break;
+    case ControlId::TextServicesRadio: StyleRadioClicked(context, window, Indicator::TextServices); break;
+    case ControlId::IndicatorRadio: StyleRadioClicked(context, window, Indicator::LegacyIndicator); break;
+    case ControlId::LanguageSwitchCheck: SwitchBoxClicked(window, SwitchBox::Language, checked); break;
+    case ControlId::LayoutSwitchCheck: SwitchBoxClicked(window, SwitchBox::Layout, checked); break;
+    case ControlId::ShowStatusCheck: window.Settings.ShowStatusWindow = checked; break;
+    default: break;
+  }
+}
+
+void ItemChosen(Context& context, MainWindow& window, ControlId control, int index) {
+  switch (control) {
+    case ControlId::AvailableCombo:
+      window.AvailableCombo.Current = index;
+      ShowAvailableEntry(context, window);
+      break;
+    case ControlId::ToggleCombo: ChooseToggle(context, window, index); break;
+    case ControlId::LanguageChordCombo: LanguageChordChosen(window, index); break;
+    case ControlId::LayoutChordCombo: LayoutChordChosen(window, index); break;
+    case ControlId::CapsCombo: window.Settings.CapsRelease = index; break;
+    default: break;
+  }
+}
+
+void TextChanged(Context& context, MainWindow& window, ControlId control, const std::string& text) {
+  if (control == ControlId::InstallNameEdit) window.InstallNameEdit.Text = text;
+  else if (control == ControlId::InstallFileEdit) window.InstallFileEdit.Text = text;
+  else return;
+  ApplyInstallFieldRule(context, window);
+}
+
+void ButtonClicked(Context& context, MainWindow& window, ControlId control) {
+  switch (control) {
+    case ControlId::ExitButton: RequestClose(context, window); break;
+    // Up, Down, Delete and Add edit the preload list (MoveEntryUp,
+    // MoveEntryDown, RemoveEntry, AddEntry); Apply and OK apply the working
+    // settings (ApplyWorkingSettings, ApplyAndClose); Hotkey and the toggle
+    // button open the hotkey editor; Properties opens the IME's own settings
+    // (ShowImeProperties); KeyBoard the keyboard-layout chooser; Delete on the
+    // Advanced page removes a catalog entry (RemoveCatalogEntry); "..." and
+    // Install install an IME file. Each is called from here once it exists.
+    default: break;
+  }
+}
+
+}  // namespace fennick
