@@ -1,17 +1,37 @@
 # Native Linux build: the core against the in-memory Windows, with the unit
 # tests and the conformance suites.
 option(FENNICK_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-if(FENNICK_SANITIZE)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  add_link_options(-fsanitize=address,undefined)
-endif()
-
-find_package(GTest REQUIRED)
-enable_testing()
+option(FENNICK_FUZZ "Build the libFuzzer targets (with clang) instead of the tests" OFF)
 
 file(GLOB_RECURSE SIM_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/sim/*.cpp)
 add_library(fennick_sim STATIC ${SIM_SOURCES})
 target_link_libraries(fennick_sim PUBLIC fennick_core)
+
+if(FENNICK_SANITIZE OR FENNICK_FUZZ)
+  set(SANITIZERS address,undefined)
+  if(FENNICK_FUZZ)
+    set(SANITIZERS fuzzer-no-link,address,undefined)
+  endif()
+  # PUBLIC, so that everything linked with the core is instrumented too.
+  target_compile_options(fennick_core PUBLIC -fsanitize=${SANITIZERS} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(fennick_core PUBLIC -fsanitize=address,undefined)
+endif()
+
+if(FENNICK_FUZZ)
+  # One fuzzer per fuzz/*_fuzzer.cpp; scripts/fuzz.sh builds and runs them.
+  file(GLOB FUZZERS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzzer.cpp)
+  foreach(source ${FUZZERS})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE fennick_sim)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  endforeach()
+  return()
+endif()
+
+find_package(GTest REQUIRED)
+enable_testing()
 
 file(GLOB_RECURSE UNIT_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})

@@ -15,6 +15,14 @@ fi
 echo "== unit and conformance tests (native, in-memory Windows)"
 ctest --test-dir build/native --output-on-failure
 
+echo "== unit and conformance tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -DFENNICK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/asan -j "$(nproc)" --target unit_tests conformance_sim
+ctest --test-dir build/asan --output-on-failure
+
+echo "== fuzzers, ${FENNICK_FUZZ_SECONDS:-30} s each (scripts/fuzz.sh runs them longer)"
+scripts/fuzz.sh "${FENNICK_FUZZ_SECONDS:-30}"
+
 prefix=$(mktemp -d /tmp/fennick-wine.XXXXXX)/prefix
 cleanup() {
   WINEPREFIX=$prefix wineserver -k 2>/dev/null || true

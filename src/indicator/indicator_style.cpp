@@ -40,6 +40,12 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return folder + "\\" + name;
 }
 
+// The folder of this program's executable.
+std::string OwnFolder(Context& context) {
+  std::string executable = context.Os.system.ExecutablePath();
+  return executable.substr(0, executable.rfind('\\'));
+}
+
 std::string SystemPath(Context& context, const std::string& name) {
   return InFolder(context.Os.system.SystemDirectory(), name);
 }
@@ -107,19 +113,17 @@ void LeaveTextServices(Context& context) {
 void StartLegacyIndicator(Context& context, const MainWindow& window) {
   // Systems after Windows 2000 come without internat.exe: a copy the user put
   // beside this program goes into the system directory, with its library. Where
-  // that copy fails, the search for the bare name still finds the program
-  // beside this one, or in the Windows directory of the Windows 95 line.
+  // that copy fails, the program still starts from beside this one, or from the
+  // Windows directory of the Windows 95 line.
   if (!IsProcessRunning(context, kInternat) && !context.Os.files.FileExists(SystemPath(context, kInternat))) {
-    std::string executable = context.Os.system.ExecutablePath();
-    std::string ownFolder = executable.substr(0, executable.rfind('\\'));
     for (const char* file : {kInternat, indicator::kIndicatorLibrary}) {
-      std::string source = InFolder(ownFolder, file);
+      std::string source = InFolder(OwnFolder(context), file);
       if (context.Os.files.FileExists(source)) context.Os.files.CopyFileNoReplace(source, SystemPath(context, file));
     }
-    StartProgram(context, kInternat, ProgramSource::SystemDirectoryOrSearch);
+    StartProgram(context, kInternat, ProgramSource::SystemOwnOrWindowsDirectory);
   }
   // A program that starts slowly is missed by the first look; try once more.
-  if (!IsProcessRunning(context, kInternat)) StartProgram(context, kInternat, ProgramSource::SystemDirectoryOrSearch);
+  if (!IsProcessRunning(context, kInternat)) StartProgram(context, kInternat, ProgramSource::SystemOwnOrWindowsDirectory);
   bool windowMode = window.ArgumentCount == 0;
   if (!IsProcessRunning(context, kInternat) && windowMode) {
     ShowMissingProgram(context, window, kInternatMissingText);
@@ -174,11 +178,16 @@ bool CallServerRegistration(Context& context, const std::string& library, Server
 }
 
 void StartProgram(Context& context, const std::string& name, ProgramSource source) {
-  std::string path = SystemPath(context, name);
-  if (context.Os.files.FileExists(path)) {
+  std::vector<std::string> folders = {context.Os.system.SystemDirectory()};
+  if (source == ProgramSource::SystemOwnOrWindowsDirectory) {
+    folders.push_back(OwnFolder(context));
+    folders.push_back(context.Os.system.WindowsDirectory());
+  }
+  for (const std::string& folder : folders) {
+    std::string path = InFolder(folder, name);
+    if (!context.Os.files.FileExists(path)) continue;
     context.Os.processes.StartProcess(path, "\"" + path + "\"", kStartWaitMilliseconds);
-  } else if (source == ProgramSource::SystemDirectoryOrSearch) {
-    context.Os.processes.StartProcess("", name, kStartWaitMilliseconds);
+    return;
   }
 }
 

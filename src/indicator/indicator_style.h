@@ -46,16 +46,15 @@ enum class ProgramSource {
   // Only the system directory: a file of the same name in the current or the
   // program's directory must not run with the user's rights.
   SystemDirectory,
-  // The system directory first; when the program is not there, the system's
-  // search for the bare name (the program's own folder first, then the current
-  // directory, the system and the Windows directory).
-  SystemDirectoryOrSearch,
+  // The system directory, then this program's own folder (where a user puts a
+  // program the system lacks), then the Windows directory (where the Windows
+  // 95 line keeps it). Never the current directory or the PATH.
+  SystemOwnOrWindowsDirectory,
 };
 
-// Starts the program with a shown window by its full path in the system
-// directory when the file is there; otherwise by its bare name when the
-// source allows the search, or not at all. Waits at most 5 ms; whether it
-// started is for IsProcessRunning to say.
+// Starts the program with a shown window, always by the full path of the first
+// folder of the source that holds it; not at all when none does. Waits at most
+// 5 ms; whether it started is for IsProcessRunning to say.
 void StartProgram(Context& context, const std::string& name, ProgramSource source);
 
 // Puts the window's IndicatorStyle and IndicatorEnabled into effect for the

@@ -16,6 +16,7 @@ class SystemInfo {
   virtual std::string CommandLine() = 0;          // the whole command line, program path included
   virtual std::string ExecutablePath() = 0;       // full path of the running executable
   virtual std::string SystemDirectory() = 0;      // without a trailing backslash
+  virtual std::string WindowsDirectory() = 0;     // without a trailing backslash
   // The text with every %NAME% of a defined environment variable replaced by its
   // value; names compare without case, undefined ones stay as written.
   virtual std::string ExpandEnvironment(const std::string& text) = 0;

@@ -32,6 +32,9 @@ std::string ResolveDisplayName(CatalogFileCache& files, const std::string& text)
   // "-5000" names string resource 5000.
   std::int64_t id = -static_cast<std::int64_t>(Number(number));
   std::string path = files.Expand(file);
+  // A file named without its folder is a system file: it is looked for in the
+  // system directory, never in whatever the current directory is.
+  if (!IsAbsolutePath(path)) path = files.SystemDirectory() + path;
   if (!files.Exists(path)) return {};
   // Resource numbers are 16 bits wide; the system would read a wider number by
   // its low 16 bits and find an unrelated string, so such a name has none.

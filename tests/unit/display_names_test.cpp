@@ -25,6 +25,7 @@ class DisplayNamesTest : public ::testing::Test {
     windows_.Files.Put(std::string(kSystem) + "input.dll",
                        sim::StringImage({{0, "string 0"}, {5000, "Chinese (Simplified) - US Keyboard"}}));
     windows_.Files.Put(std::string(kSystem) + "notes.txt", sim::SimFile("not an image"));
+    windows_.Files.Put("local.dll", sim::StringImage({{5000, "from the current directory"}}));
   }
 
   void PutValue(const std::string& layoutId, const char* name, const std::string& text,
@@ -57,6 +58,8 @@ TEST_F(DisplayNamesTest, AtFormsNameAStringResourceOfAnExpandedFile) {
       {"@%SystemRoot%\\system32\\missing.dll,-5000", ""},
       {"@%SystemRoot%\\system32\\notes.txt,-5000", ""},  // exists, but no module
       {"@", ""},
+      {"@input.dll,-5000", "Chinese (Simplified) - US Keyboard"},  // a bare name is a system file
+      {"@local.dll,-5000", ""},                                    // never one of the current directory
       {"Chinese (Simplified), US", "Chinese (Simplified), US"},  // no "@": unchanged, comma and all
       {"US,-5000", "US,-5000"},
       {"", ""},

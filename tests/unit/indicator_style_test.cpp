@@ -61,7 +61,7 @@ std::string Start(const std::string& name) {
   std::string path = kSystem + "\\" + name;
   return "CreateProcess " + path + "|\"" + path + "\" wait 5";
 }
-std::string StartByName(const std::string& name) { return "CreateProcess |" + name + " wait 5"; }
+std::string StartAt(const std::string& path) { return "CreateProcess " + path + "|\"" + path + "\" wait 5"; }
 std::string End(std::uint32_t id, const std::string& exeFile) {
   return "TerminateProcess " + std::to_string(id) + " " + exeFile + " exit 0";
 }
@@ -183,7 +183,7 @@ TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
           w.System.SystemFolder = "C:\\WINDOWS\\SYSTEM";
           w.Files.Put("C:\\WINDOWS\\INTERNAT.EXE", {});
         }},
-       {RunDelete(HKCU, "CTFMON.EXE"), StartByName("internat.exe"), RunDelete(HKLM, "IndicatorOld"),
+       {RunDelete(HKCU, "CTFMON.EXE"), StartAt("C:\\WINDOWS\\internat.exe"), RunDelete(HKLM, "IndicatorOld"),
         RunSet(HKLM, "internat.exe")}},
       {"XP, ctfmon does not start, window mode",
        {v::WindowsXP, TS, true, 0,
@@ -204,13 +204,12 @@ TEST(ApplyIndicatorStyle, EffectsInOrderForEachVersionAndStyle) {
       {"XP, internat nowhere, window mode: two starts, the message, the Run value anyway",
        {v::WindowsXP, Legacy, true, 0, NoInternatAnywhere},
        {DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
-        Unregister("msctf.dll"), StartByName("internat.exe"), StartByName("internat.exe"), Box(kInternatEnglish),
+        Unregister("msctf.dll"), Box(kInternatEnglish),
         RunSet(HKCU, "internat.exe")}},
       {"XP, internat nowhere, switch mode: no message",
        {v::WindowsXP, Legacy, true, 2, NoInternatAnywhere},
        {DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
-        Unregister("msctf.dll"), StartByName("internat.exe"), StartByName("internat.exe"),
-        RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}},
+        Unregister("msctf.dll"), RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}},
       {"XP, legacy indicator switched off: leaving text services, then ending the legacy indicator",
        {v::WindowsXP, Legacy, false, 0, [](SimWindows& w) { w.Processes.AddProcess("internat.exe", kInternatId); }},
        {DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), End(kCtfmonId, "ctfmon.exe"),
@@ -269,8 +268,8 @@ TEST(ApplyIndicatorStyle, ProgramsAndLibrariesComeFromTheSystemDirectory) {
 }
 
 // Without administrator rights the copy into the system directory fails; the
-// legacy indicator beside fennick.exe still starts through the system's search.
-TEST(ApplyIndicatorStyle, FailedCopyFallsBackToTheSearchForTheBareName) {
+// legacy indicator beside fennick.exe still starts from there.
+TEST(ApplyIndicatorStyle, FailedCopyStartsTheProgramFromItsOwnFolder) {
   SimWindows windows;
   Lines effects = Apply(windows, {sim::version::WindowsXP, Legacy, true, 0, [](SimWindows& w) {
                                     NoCtfmon(w);
@@ -278,11 +277,23 @@ TEST(ApplyIndicatorStyle, FailedCopyFallsBackToTheSearchForTheBareName) {
                                   }});
   EXPECT_EQ(effects,
             (Lines{DisableTim(1), LangBarStatus(0), RunDelete(HKCU, "CTFMON.EXE"), Unregister("msimtf.dll"),
-                   Unregister("msctf.dll"), Copy("internat.exe"), Copy("indicdll.dll"), StartByName("internat.exe"),
+                   Unregister("msctf.dll"), Copy("internat.exe"), Copy("indicdll.dll"),
+                   StartAt(kOwnFolder + "\\internat.exe"),
                    RunDelete(HKLM, "IndicatorOld"), RunSet(HKCU, "internat.exe")}));
   EXPECT_FALSE(windows.Files.Get(kSystem + "\\internat.exe"));
   ASSERT_EQ(windows.Processes.Running.size(), 2u);
   EXPECT_EQ(windows.Processes.Running[1].ExeFile, "internat.exe");
+}
+
+// A legacy indicator in the current directory (or on the PATH) never runs.
+TEST(ApplyIndicatorStyle, TheCurrentDirectoryIsNeverSearched) {
+  SimWindows windows;
+  Lines effects = Apply(windows, {sim::version::WindowsXP, Legacy, true, 2, [](SimWindows& w) {
+                                    NoInternatAnywhere(w);
+                                    w.Files.Put(w.Processes.CurrentDirectory + "\\internat.exe", {});
+                                  }});
+  for (const std::string& effect : effects) EXPECT_NE(effect.rfind("CreateProcess", 0), 0u) << effect;
+  EXPECT_EQ(windows.Processes.Running.size(), 1u);
 }
 
 TEST(ApplyIndicatorStyle, MessagesInTheLanguageOfTheSystemLocale) {

@@ -34,6 +34,7 @@ class SimSystem : public platform::SystemInfo {
   std::string CommandLine() override { log_.Record("GetCommandLine"); return CommandLineText; }
   std::string ExecutablePath() override { log_.Record("GetModuleFileName"); return ExecutableFile; }
   std::string SystemDirectory() override { log_.Record("GetSystemDirectory"); return SystemFolder; }
+  std::string WindowsDirectory() override { log_.Record("GetWindowsDirectory"); return WindowsFolder; }
   std::string ExpandEnvironment(const std::string& text) override;
 
   std::uint32_t Locale = 0x0409;
@@ -41,6 +42,7 @@ class SimSystem : public platform::SystemInfo {
   std::string CommandLineText = "\"C:\\Program Files\\Fennick\\fennick.exe\"";
   std::string ExecutableFile = "C:\\Program Files\\Fennick\\fennick.exe";
   std::string SystemFolder = "C:\\WINDOWS\\system32";
+  std::string WindowsFolder = "C:\\WINDOWS";
   // Environment variables; names compare without case.
   std::map<std::string, std::string> Environment = {{"SystemRoot", "C:\\WINDOWS"}, {"windir", "C:\\WINDOWS"}};
 

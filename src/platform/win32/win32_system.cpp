@@ -43,4 +43,11 @@ std::string Win32System::ExpandEnvironment(const std::string& text) {
   }
 }
 
+std::string Win32System::WindowsDirectory() {
+  UINT length = GetWindowsDirectoryW(nullptr, 0);
+  std::wstring path(length, L'\0');
+  length = GetWindowsDirectoryW(path.data(), length);
+  return Narrow(path.data(), length);
+}
+
 }  // namespace fennick::win32

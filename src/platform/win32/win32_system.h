@@ -11,6 +11,7 @@ class Win32System : public platform::SystemInfo {
   std::string CommandLine() override;
   std::string ExecutablePath() override;
   std::string SystemDirectory() override;
+  std::string WindowsDirectory() override;
   std::string ExpandEnvironment(const std::string& text) override;
 };
 
