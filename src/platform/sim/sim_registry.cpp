@@ -1,5 +1,7 @@
 #include "platform/sim/sim_registry.h"
 
+#include <functional>
+
 #include "common/text.h"
 
 namespace fennick::sim {
@@ -248,6 +250,19 @@ std::vector<std::string> SimRegistry::ValueNames(RegRoot root, const std::string
     for (const auto& entry : node->Values) names.push_back(entry.first);
   }
   return names;
+}
+
+std::string SimRegistry::Dump(RegRoot root) const {
+  std::string out;
+  std::function<void(const Node&, const std::string&)> walk = [&](const Node& node, const std::string& path) {
+    out += "[" + path + "]\n";
+    for (const auto& value : node.Values) {
+      out += value.first + " = " + TypeName(value.second.Type) + " " + DescribeData(value.second) + "\n";
+    }
+    for (const auto& child : node.Children) walk(*child.second, path + "\\" + child.second->Name);
+  };
+  walk(roots_[Index(root)], platform::RootName(root));
+  return out;
 }
 
 }  // namespace fennick::sim

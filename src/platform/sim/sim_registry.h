@@ -50,6 +50,9 @@ class SimRegistry : public platform::Registry {
   std::vector<std::string> SubKeyNames(RegRoot root, const std::string& path) const;
   std::vector<std::string> ValueNames(RegRoot root, const std::string& path) const;
   std::size_t OpenHandleCount() const { return handles_.size(); }
+  // Every key and value under the root, one line each, in enumeration order;
+  // equal texts mean equal trees.
+  std::string Dump(RegRoot root) const;
 
   struct Node {
     std::string Name;
