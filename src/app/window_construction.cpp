@@ -13,6 +13,7 @@ namespace fennick {
 
 void PrepareMainWindow(Context& context, MainWindow& window) {
   WorkingSettings& s = window.Settings;
+  ApplyCaptions(window, UiLanguage::Simplified);
   window.RemoveButton.Enabled = false;
   s.IndicatorEnabled = true;
   s.LanguageChord = chord::CtrlShift;

@@ -31,6 +31,11 @@ struct ControlCaption {
 // takes its caption by indicator style, the toggle button the hotkey button's.
 const std::vector<ControlCaption>& ControlCaptions();
 
+// The captions of the controls, the tab pages and the list's columns, and the
+// items of ToggleCombo and CapsCombo, in one language. The window is built with
+// the Simplified captions and given those of its UiLanguage once at start.
+void ApplyCaptions(MainWindow& window, UiLanguage language);
+
 // Gives every control its caption and items in the window's UiLanguage, sets
 // the titles, the system-menu items, the column widths and the font, and on
 // Windows Vista or later offers the grave-accent chord and disables the

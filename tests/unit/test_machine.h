@@ -3,7 +3,9 @@
 // record built as the program builds it.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -113,5 +115,25 @@ class TestMachine {
   std::unique_ptr<Context> context;
   MainWindow window;
 };
+
+// The whole registry as text, every value's type and bytes: two states compare
+// equal exactly when nothing was written, created or deleted in between.
+inline std::string RegistryDump(const sim::SimRegistry& registry) {
+  std::ostringstream out;
+  std::function<void(platform::RegRoot, const std::string&)> walk = [&](platform::RegRoot root,
+                                                                        const std::string& path) {
+    out << "[" << platform::RootName(root) << "\\" << path << "]\n";
+    for (const std::string& name : registry.ValueNames(root, path)) {
+      const platform::RegValue value = *registry.Peek(root, path, name);
+      out << name << "=" << static_cast<int>(value.Type) << ":";
+      for (std::uint8_t byte : value.Data) out << static_cast<int>(byte) << ",";
+      out << "\n";
+    }
+    for (const std::string& child : registry.SubKeyNames(root, path)) walk(root, path.empty() ? child : path + "\\" + child);
+  };
+  walk(platform::RegRoot::CurrentUser, "");
+  walk(platform::RegRoot::LocalMachine, "");
+  return out.str();
+}
 
 }  // namespace fennick::testing

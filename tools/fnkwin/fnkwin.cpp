@@ -5,7 +5,9 @@
 //   fnkwin [/desktop:NAME] wait        waits up to 30 s for the window to be visible
 //   fnkwin [/desktop:NAME] page N      makes tab N (0, 1, 2) the current page
 //   fnkwin [/desktop:NAME] close       asks the window to close, as its close box does
-//   fnkwin [/desktop:NAME] click ok|apply|exit   clicks one of the three buttons
+//   fnkwin [/desktop:NAME] click NAME  clicks a button of the main window: ok, apply,
+//                                      exit, up, down, delete, add, hotkey, properties,
+//                                      keyboard
 //
 // Wine's "explorer /desktop=NAME" runs programs on a desktop of that name;
 // this helper works on the same desktop to find the window there.
@@ -47,7 +49,7 @@ int wmain(int argc, wchar_t** argv) {
   int next = 1;
   const wchar_t* desktopName = nullptr;
   if (next < argc && std::wstring(argv[next]).rfind(L"/desktop:", 0) == 0) desktopName = argv[next++] + 9;
-  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close | click ok|apply|exit");
+  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close | click BUTTON");
   const std::wstring command = argv[next];
 
   // The desktop and the window may not exist yet when waiting; other commands
@@ -83,10 +85,21 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"click" && next + 1 < argc) {
     const std::wstring name = argv[next + 1];
-    const fennick::ControlId button = name == L"ok"      ? fennick::ControlId::OkButton
-                                      : name == L"apply" ? fennick::ControlId::ApplyButton
-                                      : name == L"exit"  ? fennick::ControlId::ExitButton
-                                                         : fennick::ControlId::None;
+    using fennick::ControlId;
+    const struct {
+      const wchar_t* Name;
+      ControlId Button;
+    } buttons[] = {
+        {L"ok", ControlId::OkButton},         {L"apply", ControlId::ApplyButton},
+        {L"exit", ControlId::ExitButton},     {L"up", ControlId::UpButton},
+        {L"down", ControlId::DownButton},     {L"delete", ControlId::DeleteButton},
+        {L"add", ControlId::AddButton},       {L"hotkey", ControlId::HotkeyButton},
+        {L"properties", ControlId::PropertiesButton}, {L"keyboard", ControlId::KeyboardButton},
+    };
+    ControlId button = ControlId::None;
+    for (const auto& entry : buttons) {
+      if (name == entry.Name) button = entry.Button;
+    }
     HWND control = GetDlgItem(window, fennick::win32::DialogId(button));
     if (!control) return Fail("no such button");
     // Posted, so that this helper does not wait while the window handles it.

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,8 +107,12 @@ MainWindowUi::~MainWindowUi() {
 
 template <typename Handler>
 void MainWindowUi::Run(Handler handler) {
-  if (!record_ || !window_) return;
+  // One handler at a time: while a handler waits in a modal box or dialog,
+  // messages queued for the disabled window find no user input to report.
+  if (!record_ || !window_ || handling_) return;
+  handling_ = true;
   handler(*context_, *record_);
+  handling_ = false;
   ShowRecord();
 }
 
@@ -152,14 +157,14 @@ bool MainWindowUi::Create(Context& context, MainWindow& record) {
   // button; the main window is owned by it and so has no button of its own.
   application_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
                                  0, 0, nullptr, nullptr, instance_, this);
-  window_ = CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, 0, 0, kClientWidth, kClientHeight,
-                            application_, nullptr, instance_, this);
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
+  window_ = CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, 0, 0, frame.right - frame.left,
+                            frame.bottom - frame.top, application_, nullptr, instance_, this);
   if (!application_ || !window_) return false;
   dialogs_.ApplicationWindow = application_;
 
   for (const ControlPlacement& placement : kMainWindowLayout) CreateControl(placement);
-  AppendSystemMenu();
-  Place();
   ShowRecord();
   return true;
 }
@@ -264,6 +269,9 @@ void MainWindowUi::CreateControl(const ControlPlacement& p) {
 }
 
 void MainWindowUi::AppendSystemMenu() {
+  // The items are appended once, when the texts have been set.
+  if (menuAppended_ || record_->SystemMenu.empty()) return;
+  menuAppended_ = true;
   HMENU menu = GetSystemMenu(window_, FALSE);
   for (const MenuItem& item : record_->SystemMenu) {
     if (item.Flags & MF_SEPARATOR) {
@@ -277,16 +285,21 @@ void MainWindowUi::AppendSystemMenu() {
 // Centred horizontally on the screen, and vertically in the desktop area (the
 // work area, which leaves out the task bar).
 void MainWindowUi::Place() {
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
+  RECT frame;
+  GetWindowRect(window_, &frame);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
+  // Centred on the screen...
   const int left = CentredEdge(GetSystemMetrics(SM_CXSCREEN), width);
+  int top = CentredEdge(GetSystemMetrics(SM_CYSCREEN), height);
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // ...then, without arguments, vertically centred in the desktop area (the
+  // work area, which leaves out the task bar).
   RECT desktop = {};
   const int desktopBottom =
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0) ? desktop.bottom : GetSystemMetrics(SM_CYSCREEN);
-  const int top = WindowModeTop(desktopBottom, height);
-  SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  top = WindowModeTop(desktopBottom, height);
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(application_, nullptr, left + width / 2, top + height / 2, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -413,6 +426,7 @@ void MainWindowUi::ShowRecord() {
   if (!shown || shown->FontHeight != record.FontHeight || shown->FontFace != record.FontFace) ApplyFont();
   if (!shown || shown->Title != record.Title) SetText(window_, record.Title);
   if (!shown || shown->TaskbarTitle != record.TaskbarTitle) SetText(application_, record.TaskbarTitle);
+  AppendSystemMenu();
   ShowControls(shown);
   ShowChoices(shown);
   ShowPreloadList(shown);
@@ -676,12 +690,10 @@ LRESULT MainWindowUi::OnNotify(const NMHDR& header) {
       RECT firstRow = {};
       firstRow.left = LVIR_BOUNDS;
       SendMessageW(header.hwndFrom, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&firstRow));
-      const int firstColumnWidth = static_cast<int>(SendMessageW(header.hwndFrom, LVM_GETCOLUMNWIDTH, 0, 0));
-      switch (DoubleClickCommand(activation.ptAction.x, firstRow.left, firstColumnWidth)) {
-        case RowCommand::Properties:  // ShowImeProperties of the selected row, once it exists
-        case RowCommand::Hotkey:      // EditRowHotkey of the selected row, once it exists
-          break;
-      }
+      const int width = static_cast<int>(SendMessageW(header.hwndFrom, LVM_GETCOLUMNWIDTH, 0, 0));
+      const int x = activation.ptAction.x;
+      const int left = firstRow.left;
+      Run([x, left, width](Context& context, MainWindow& window) { RowDoubleClicked(context, window, x, left, width); });
       return 0;
     }
     case LVN_KEYDOWN: {
@@ -694,10 +706,16 @@ LRESULT MainWindowUi::OnNotify(const NMHDR& header) {
     }
     case LVN_BEGINLABELEDITW:
       return record_->PreloadListView.EditLabels ? FALSE : TRUE;
-    case LVN_ENDLABELEDITW:
-      // The edited text is kept only once RenameEntry exists to record it;
-      // until then the row keeps its name.
+    case LVN_ENDLABELEDITW: {
+      // The list keeps its old text; an accepted name reaches the row through
+      // the record.
+      const auto& edit = reinterpret_cast<const NMLVDISPINFOW&>(header);
+      const int row = edit.item.iItem;
+      std::optional<std::string> text;
+      if (edit.item.pszText) text = Narrow(std::wstring(edit.item.pszText));
+      Run([row, &text](Context& context, MainWindow& window) { LabelEdited(context, window, row, text); });
       return FALSE;
+    }
     default: return 0;
   }
 }
@@ -902,11 +920,30 @@ LRESULT CALLBACK MainWindowUi::ControlProcedure(HWND hwnd, UINT message, WPARAM 
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+void MainWindowView::CreateControls(Context& context, MainWindow& window) {
+  ui_ = std::make_unique<MainWindowUi>(instance_, dialogs_);
+  // Without a display there is no window; the program then ends at once.
+  if (!ui_->Create(context, window)) ui_.reset();
+}
+
+void MainWindowView::PlaceWindow(Context&, MainWindow&) {
+  if (ui_) ui_->Place();
+}
+
+void MainWindowView::SetUiTexts(Context&, MainWindow&) {
+  if (ui_) ui_->ShowRecord();
+}
+
+bool MainWindowView::Open(Context&, MainWindow&) {
+  if (!ui_) return false;
+  ui_->ShowRecord();
+  ui_->Show();
+  return true;
+}
+
 void MainWindowView::RunWindow(Context& context, MainWindow& window) {
-  MainWindowUi ui(instance_, dialogs_);
-  if (!ui.Create(context, window)) return;
-  ui.Show();
-  ui.RunMessageLoop();
+  if (Open(context, window)) ui_->RunMessageLoop();
+  ui_.reset();
 }
 
 }  // namespace fennick::win32

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <memory>
 
 #include "app/program.h"
 #include "platform/win32/handles.h"
@@ -24,9 +25,11 @@ class MainWindowUi {
   MainWindowUi& operator=(const MainWindowUi&) = delete;
 
   // Creates the application window (whose caption the task bar shows), the main
-  // window owned by it and every control, places the window for window mode
-  // and shows the record in the controls. Nothing is visible yet.
+  // window owned by it and every control, and shows the record in the
+  // controls. Nothing is visible yet.
   bool Create(Context& context, MainWindow& record);
+  // Centred horizontally on the screen and vertically in the desktop area.
+  void Place();
   void Show();
   // Runs until the main window is gone.
   void RunMessageLoop();
@@ -67,7 +70,6 @@ class MainWindowUi {
   void RegisterClasses();
   void CreateControl(const ControlPlacement& placement);
   void AppendSystemMenu();
-  void Place();
   void ApplyFont();
   void FitToCaption(ControlId id);
   void PlacePages();
@@ -97,19 +99,31 @@ class MainWindowUi {
   bool showing_ = false;  // notifications caused by the copy are not user input
   bool selectionSyncPosted_ = false;
   bool closePosted_ = false;
+  bool handling_ = false;  // a handler is running
+  bool menuAppended_ = false;
   HWND focusBeforeUp_ = nullptr;
   HWND savedFocus_ = nullptr;
 };
 
-// The front end fennick.exe runs in window mode.
+// The front end fennick.exe runs in window mode: the window is created after
+// the construction's click, placed, given its texts before the first load, and
+// shown with the loaded record.
 class MainWindowView : public WindowFrontEnd {
  public:
   MainWindowView(HINSTANCE instance, Win32Dialogs& dialogs) : instance_(instance), dialogs_(dialogs) {}
+  void CreateControls(Context& context, MainWindow& window) override;
+  void PlaceWindow(Context& context, MainWindow& window) override;
+  void SetUiTexts(Context& context, MainWindow& window) override;
   void RunWindow(Context& context, MainWindow& window) override;
+
+  // Shows the window with the record as it stands; false when there is none.
+  bool Open(Context& context, MainWindow& window);
+  MainWindowUi* Ui() const { return ui_.get(); }
 
  private:
   HINSTANCE instance_;
   Win32Dialogs& dialogs_;
+  std::unique_ptr<MainWindowUi> ui_;
 };
 
 }  // namespace fennick::win32
