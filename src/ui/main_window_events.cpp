@@ -11,9 +11,12 @@
 #include "registry/schema.h"
 #include "settings/apply_settings.h"
 #include "settings/catalog.h"
+#include "settings/display_names.h"
 #include "settings/preload_editing.h"
 #include "settings/preload_selection.h"
 #include "settings/shown_names.h"
+#include "ui/hotkey_dialog.h"
+#include "ui/keyboard_dialog.h"
 #include "ui/main_window_controls.h"
 #include "ui/texts.h"
 
@@ -22,6 +25,8 @@ namespace fennick {
 namespace {
 
 constexpr int kRowHeight = 17;
+// The open-file dialog's one filter: its description and its pattern.
+constexpr char kImeFilePattern[] = "*.ime";
 
 // A catalog value of one layout, in upper case; empty when missing.
 std::string CatalogValueUpper(Context& context, const std::string& layoutId, const char* valueName) {
@@ -66,12 +71,13 @@ RowCommand DoubleClickCommand(int pointerX, int firstRowLeft, int firstColumnWid
   return pointerX - firstRowLeft < firstColumnWidth ? RowCommand::Properties : RowCommand::Hotkey;
 }
 
-void RowDoubleClicked(Context& context, MainWindow& window, int pointerX, int firstRowLeft, int firstColumnWidth) {
+void RowDoubleClicked(Context& context, MainWindow& window, DialogHost& dialogs, int pointerX, int firstRowLeft,
+                      int firstColumnWidth) {
   switch (DoubleClickCommand(pointerX, firstRowLeft, firstColumnWidth)) {
     // Also for a plain layout, whose PropertiesButton is disabled: the call
     // then fails and shows nothing.
     case RowCommand::Properties: ShowImeProperties(context, window); break;
-    case RowCommand::Hotkey: break;
+    case RowCommand::Hotkey: EditRowHotkey(context, window, dialogs); break;
   }
 }
 
@@ -158,6 +164,23 @@ void ApplyInstallFieldRule(Context& context, MainWindow& window) {
   window.StatusLine.Set("");
 }
 
+void BrowseImeFile(Context& context, MainWindow& window) {
+  FileDialog& dialog = window.ImeFileDialog;
+  platform::OpenFileRequest request;
+  request.Owner = platform::BoxOwner::MainWindow;
+  request.FilterDescription = kImeFilePattern;
+  request.FilterPattern = kImeFilePattern;
+  request.InitialDirectory = dialog.StartDirectory;
+  request.FileName = dialog.FileName;
+  request.Options = platform::ofn::FileMustExist | platform::ofn::PathMustExist | platform::ofn::HideReadOnly |
+                    platform::ofn::NoNetworkButton;
+  const std::optional<std::string> chosen = context.Os.dialogs.ChooseFileToOpen(request);
+  dialog.FileName = chosen.value_or("");
+  if (!chosen) return;
+  TextChanged(context, window, ControlId::InstallFileEdit, *chosen);
+  TextChanged(context, window, ControlId::InstallNameEdit, ReadFileDescription(context, *chosen));
+}
+
 void RemoveNameBoxHovered(Context&, MainWindow& window) { window.Focus = ControlId::AvailableCombo; }
 
 void ShowSettingsPage(Context& context, MainWindow& window, int page) {
@@ -204,7 +227,7 @@ void TextChanged(Context& context, MainWindow& window, ControlId control, const 
   ApplyInstallFieldRule(context, window);
 }
 
-void ButtonClicked(Context& context, MainWindow& window, ControlId control) {
+void ButtonClicked(Context& context, MainWindow& window, DialogHost& dialogs, ControlId control) {
   const Control* button = FindControl(window, control);
   if (!button || !button->Enabled) return;
   switch (control) {
@@ -212,7 +235,11 @@ void ButtonClicked(Context& context, MainWindow& window, ControlId control) {
     case ControlId::DownButton: MoveEntryDown(context, window); break;
     case ControlId::DeleteButton: RemoveEntry(context, window); break;
     case ControlId::AddButton: AddEntry(context, window); break;
+    case ControlId::HotkeyButton: EditRowHotkey(context, window, dialogs); break;
     case ControlId::PropertiesButton: ShowImeProperties(context, window); break;
+    case ControlId::KeyboardButton: ChooseKeyboard(context, window, dialogs); break;
+    case ControlId::ToggleHotkeyButton: EditOtherToggle(context, window, dialogs); break;
+    case ControlId::BrowseButton: BrowseImeFile(context, window); break;
     case ControlId::OkButton: ApplyAndClose(context, window); break;
     case ControlId::ApplyButton: ApplyWorkingSettings(context, window); break;
     case ControlId::ExitButton: RequestClose(context, window); break;

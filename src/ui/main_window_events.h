@@ -8,6 +8,7 @@
 
 #include "model/main_window.h"
 #include "registry/context.h"
+#include "ui/dialog_host.h"
 
 namespace fennick {
 
@@ -27,7 +28,8 @@ enum class RowCommand { Properties, Hotkey };
 RowCommand DoubleClickCommand(int pointerX, int firstRowLeft, int firstColumnWidth);
 // A double click on the list: the command of the column under the pointer, on
 // the selected row.
-void RowDoubleClicked(Context& context, MainWindow& window, int pointerX, int firstRowLeft, int firstColumnWidth);
+void RowDoubleClicked(Context& context, MainWindow& window, DialogHost& dialogs, int pointerX, int firstRowLeft,
+                      int firstColumnWidth);
 
 // The end of an in-place edit of a row's name (no text: the edit was
 // cancelled). RenameEntry decides; a rejected edit leaves the row's text.
@@ -74,6 +76,11 @@ void ShowToggleText(Context& context, MainWindow& window);
 // disabled when either is empty; RemoveNameBox shows the current available
 // entry; the status bar is emptied.
 void ApplyInstallFieldRule(Context& context, MainWindow& window);
+// BrowseButton: the open-file dialog for IME files, starting in the system
+// directory with the file confirmed the last time. A confirmed file goes into
+// InstallFileEdit and its description into InstallNameEdit; a cancel changes
+// neither field and forgets the last file.
+void BrowseImeFile(Context& context, MainWindow& window);
 // The pointer over RemoveNameBox moves the keyboard focus to AvailableCombo.
 void RemoveNameBoxHovered(Context& context, MainWindow& window);
 
@@ -94,7 +101,8 @@ void ItemChosen(Context& context, MainWindow& window, ControlId control, int ind
 // The user changed the text of an edit box.
 void TextChanged(Context& context, MainWindow& window, ControlId control, const std::string& text);
 // A push button was clicked (Enter presses OkButton, Escape ExitButton). A
-// button the record shows disabled cannot be clicked and does nothing.
-void ButtonClicked(Context& context, MainWindow& window, ControlId control);
+// button the record shows disabled cannot be clicked and does nothing. The
+// hotkey editor and the keyboard-layout chooser are shown through `dialogs`.
+void ButtonClicked(Context& context, MainWindow& window, DialogHost& dialogs, ControlId control);
 
 }  // namespace fennick

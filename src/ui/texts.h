@@ -4,13 +4,13 @@
 
 #include <vector>
 
+#include "common/message_texts.h"
 #include "common/ui_language.h"
 #include "model/main_window.h"
 #include "registry/context.h"
 
 namespace fennick {
 
-constexpr char kApplicationTitle[] = "Fennick";
 constexpr char kVersionSuffix[] = " 2.8.3";  // a space, then the version
 
 // Captions of the tab pages, in page order.

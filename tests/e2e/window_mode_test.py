@@ -45,6 +45,9 @@ class WindowMode(unittest.TestCase):
             ("sz", "HKCU\\Software\\Wine\\Explorer\\Desktops", DESKTOP, "640x520"),
             ("sz", CATALOG + "\\00000409", "Layout Text", "US"),
             ("sz", CATALOG + "\\00000804", "Layout Text", "Chinese (Simplified) - US Keyboard"),
+            ("sz", CATALOG + "\\00000804", "Layout File", "KBDUS.DLL"),
+            ("sz", CATALOG + "\\00000407", "Layout Text", "German"),
+            ("sz", CATALOG + "\\00000407", "Layout File", "KBDGR.DLL"),
         ])
 
     def setUp(self):
@@ -54,6 +57,7 @@ class WindowMode(unittest.TestCase):
             ("sz", "HKCU\\Keyboard Layout\\Preload", "2", "00000804"),
             ("sz", "HKCU\\Keyboard Layout\\Toggle", "Hotkey", "1"),
             ("sz", "HKCU\\Control Panel\\Input Method", "Show Status", "1"),
+            ("sz", CATALOG + "\\00000409", "Layout File", "KBDUS.DLL"),
         ])
 
     @classmethod
@@ -93,6 +97,16 @@ class WindowMode(unittest.TestCase):
         self.assertEqual(sorted(state["HKCU\\Keyboard Layout\\Preload"]), ["1", "2"])
         # Everything else of the working settings was written too.
         self.assertEqual(state["HKCU\\Keyboard Layout"]["Attributes"], (4, bytes(4)))
+
+    def test_the_keyboard_chooser_writes_at_once(self):
+        # The first row, US, gets the second offered layout, German; Exit then
+        # drops the window's settings but not the chooser's choice.
+        code, seconds, errors = self.run_window(
+            "click keyboard", "dialog keyboard wait", "dialog keyboard pick 1", "dialog keyboard ok", "click exit")
+        self.assertEqual(code, 0, errors)
+        self.assertLess(seconds, 30)
+        values = {name.lower(): value for name, value in self.state()[CATALOG + "\\00000409"].items()}
+        self.assertEqual(values["layout file"], (1, "KBDGR.DLL"))
 
 
 if __name__ == "__main__":

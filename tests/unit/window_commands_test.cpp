@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "scripted_dialogs.h"
 #include "test_machine.h"
 #include "ui/main_window_events.h"
 
@@ -15,27 +16,8 @@ using testing::TestMachine;
 using Ids = std::vector<std::string>;
 using Values = std::vector<std::pair<std::string, std::string>>;
 
-// Windows XP, English, the language bar running. Preload: 00000409,
-// E0010804 (Pinyin, hotkey Ctrl+Shift+1), 00000804; available: the IMEs
-// E0020804 and E0030804.
 std::unique_ptr<TestMachine> Machine(std::uint32_t version = sim::version::WindowsXP) {
-  auto m = std::make_unique<TestMachine>(version, 0x0409);
-  m->AddLayout({"00000409", "US", "", ""});
-  m->AddLayout({"00000804", "Chinese (Simplified) - US Keyboard", "", ""});
-  m->AddLayout({"E0010804", "Pinyin", "Pinyin Display", "PINYIN.IME"});
-  m->AddLayout({"E0020804", "Wubi", "", "WUBI.IME"});
-  m->AddLayout({"E0030804", "Zhengma", "", "ZHENGMA.IME"});
-  m->AddImeFile("PINYIN.IME", "Pinyin File");
-  m->AddImeFile("WUBI.IME", "Wubi File");
-  m->AddImeFile("ZHENGMA.IME", "Zhengma File");
-  m->AddImeFile("NEW.IME", "New File");
-  m->SetPreload({"00000409", "E0010804", "00000804"});
-  m->PutHotkeyRecord(0x100, 0xC006, 0x31, 0xE0010804);
-  m->windows.Processes.AddProcess("ctfmon.exe");
-  m->windows.Keyboard.Loaded = {0x04090409, 0xE0010804, 0x08040804};
-  m->window.ArgumentCount = 0;
-  m->Load();
-  return m;
+  return testing::StartedMachine(version);
 }
 
 Values Preload(const Ids& ids) {
@@ -45,6 +27,7 @@ Values Preload(const Ids& ids) {
 }
 
 TEST(WindowCommands, RowButtonsEditTheListAndADisabledButtonDoesNothing) {
+  testing::ScriptedDialogs dialogs;
   const struct {
     const char* Name;
     ControlId Button;
@@ -53,20 +36,20 @@ TEST(WindowCommands, RowButtonsEditTheListAndADisabledButtonDoesNothing) {
     int Selected;
     Ids Available;
   } cases[] = {
-      {"Down", ControlId::DownButton, 0, {"E0010804", "00000409", "00000804"}, 1, {"E0020804", "E0030804"}},
-      {"Up", ControlId::UpButton, 2, {"00000409", "00000804", "E0010804"}, 1, {"E0020804", "E0030804"}},
+      {"Down", ControlId::DownButton, 0, {"E0010804", "00000409", "00000804"}, 1, {"E0020804", "E0030804", "00000407"}},
+      {"Up", ControlId::UpButton, 2, {"00000409", "00000804", "E0010804"}, 1, {"E0020804", "E0030804", "00000407"}},
       {"Up on the first row", ControlId::UpButton, 0, {"00000409", "E0010804", "00000804"}, 0,
-       {"E0020804", "E0030804"}},
+       {"E0020804", "E0030804", "00000407"}},
       {"Down on the last row", ControlId::DownButton, 2, {"00000409", "E0010804", "00000804"}, 2,
-       {"E0020804", "E0030804"}},
-      {"Delete", ControlId::DeleteButton, 1, {"00000409", "00000804"}, 1, {"E0020804", "E0030804", "E0010804"}},
-      {"Add", ControlId::AddButton, 1, {"00000409", "E0010804", "00000804", "E0020804"}, 1, {"E0030804"}},
+       {"E0020804", "E0030804", "00000407"}},
+      {"Delete", ControlId::DeleteButton, 1, {"00000409", "00000804"}, 1, {"E0020804", "E0030804", "00000407", "E0010804"}},
+      {"Add", ControlId::AddButton, 1, {"00000409", "E0010804", "00000804", "E0020804"}, 1, {"E0030804", "00000407"}},
   };
   for (const auto& c : cases) {
     auto m = Machine();
-    ASSERT_EQ(m->AvailableIds(), (Ids{"E0020804", "E0030804"}));
+    ASSERT_EQ(m->AvailableIds(), (Ids{"E0020804", "E0030804", "00000407"}));
     RowSelectionChanged(*m->context, m->window, c.Row);
-    ButtonClicked(*m->context, m->window, c.Button);
+    ButtonClicked(*m->context, m->window, dialogs, c.Button);
     EXPECT_EQ(m->PreloadIds(), c.After) << c.Name;
     EXPECT_EQ(m->window.PreloadListView.Rows.size(), c.After.size()) << c.Name;
     EXPECT_EQ(m->window.PreloadListView.Selected, c.Selected) << c.Name;
@@ -77,6 +60,7 @@ TEST(WindowCommands, RowButtonsEditTheListAndADisabledButtonDoesNothing) {
 }
 
 TEST(WindowCommands, OkAppliesAndClosesApplyAppliesExitDropsTheChanges) {
+  testing::ScriptedDialogs dialogs;
   const struct {
     ControlId Button;
     Ids Stored;
@@ -88,8 +72,8 @@ TEST(WindowCommands, OkAppliesAndClosesApplyAppliesExitDropsTheChanges) {
   };
   for (const auto& c : cases) {
     auto m = Machine();
-    ButtonClicked(*m->context, m->window, ControlId::DownButton);
-    ButtonClicked(*m->context, m->window, c.Button);
+    ButtonClicked(*m->context, m->window, dialogs, ControlId::DownButton);
+    ButtonClicked(*m->context, m->window, dialogs, c.Button);
     EXPECT_EQ(m->PreloadValues(), Preload(c.Stored)) << static_cast<int>(c.Button);
     EXPECT_EQ(m->window.CloseRequested, c.Closed) << static_cast<int>(c.Button);
     // The hotkey record follows its entry wherever it now is.
@@ -98,6 +82,7 @@ TEST(WindowCommands, OkAppliesAndClosesApplyAppliesExitDropsTheChanges) {
 }
 
 TEST(WindowCommands, ImePropertiesOpenWithTheHandleAtTheSelectedPosition) {
+  testing::ScriptedDialogs dialogs;
   const struct {
     const char* Name;
     std::uint32_t Version;
@@ -139,31 +124,100 @@ TEST(WindowCommands, PropertiesButtonForImesTheDoubleClickByColumnForAnyRow) {
     bool DoubleClick;
     int PointerX;
     std::vector<std::string> Calls;
+    bool HotkeyEditor;
   } cases[] = {
-      {"button on an IME", 1, false, 0, {"ImmConfigureIME E0010804"}},
-      {"button on a plain layout: disabled", 2, false, 0, {}},
-      {"first column of an IME", 1, true, 10, {"ImmConfigureIME E0010804"}},
-      {"first column of a plain layout", 2, true, 153, {"ImmConfigureIME 08040804"}},
-      {"second column", 1, true, 154, {}},
+      {"button on an IME", 1, false, 0, {"ImmConfigureIME E0010804"}, false},
+      {"button on a plain layout: disabled", 2, false, 0, {}, false},
+      {"first column of an IME", 1, true, 10, {"ImmConfigureIME E0010804"}, false},
+      {"first column of a plain layout", 2, true, 153, {"ImmConfigureIME 08040804"}, false},
+      {"second column", 1, true, 154, {}, true},
+      {"second column of a plain layout", 2, true, 300, {}, true},
   };
   for (const auto& c : cases) {
+    testing::ScriptedDialogs dialogs;
     auto m = Machine();
     RowSelectionChanged(*m->context, m->window, c.Row);
     m->windows.Log.Calls.clear();
     if (c.DoubleClick) {
-      RowDoubleClicked(*m->context, m->window, c.PointerX, 0, 154);
+      RowDoubleClicked(*m->context, m->window, dialogs, c.PointerX, 0, 154);
     } else {
-      ButtonClicked(*m->context, m->window, ControlId::PropertiesButton);
+      ButtonClicked(*m->context, m->window, dialogs, ControlId::PropertiesButton);
     }
     std::vector<std::string> calls;
     for (const std::string& call : m->windows.Log.Calls) {
       if (call.rfind("ImmConfigureIME", 0) == 0) calls.push_back(call);
     }
     EXPECT_EQ(calls, c.Calls) << c.Name;
+    EXPECT_EQ(dialogs.Shown, c.HotkeyEditor ? std::vector<ModalDialog>{ModalDialog::Hotkey} : std::vector<ModalDialog>{})
+        << c.Name;
+    if (c.HotkeyEditor) {
+      EXPECT_EQ(dialogs.HotkeyAsShown[0].TitleLabel.Caption, m->RowNames()[c.Row]) << c.Name;
+    }
+  }
+}
+
+TEST(WindowCommands, DialogButtonsShowTheirDialogs) {
+  const struct {
+    ControlId Button;
+    ModalDialog Dialog;
+    const char* Title;  // the title label as shown
+  } cases[] = {
+      {ControlId::HotkeyButton, ModalDialog::Hotkey, "Pinyin Display"},
+      {ControlId::ToggleHotkeyButton, ModalDialog::Hotkey, "Shape Toggle"},
+      {ControlId::KeyboardButton, ModalDialog::Keyboard, "Pinyin Display"},
+  };
+  for (const auto& c : cases) {
+    testing::ScriptedDialogs dialogs;
+    auto m = Machine();
+    RowSelectionChanged(*m->context, m->window, 1);
+    ItemChosen(*m->context, m->window, ControlId::ToggleCombo, 1);
+    ButtonClicked(*m->context, m->window, dialogs, c.Button);
+    ASSERT_EQ(dialogs.Shown, std::vector<ModalDialog>{c.Dialog});
+    const std::string title = c.Dialog == ModalDialog::Hotkey ? dialogs.HotkeyAsShown[0].TitleLabel.Caption
+                                                              : dialogs.KeyboardAsShown[0].TitleLabel.Caption;
+    EXPECT_EQ(title, c.Title);
+  }
+}
+
+TEST(WindowCommands, BrowseFillsTheInstallFieldsFromTheChosenFile) {
+  testing::ScriptedDialogs dialogs;
+  auto m = Machine();
+  sim::SimDialogs& files = m->windows.Dialogs;
+  const std::string described = m->SystemFile("NEW.IME");
+  const std::string bare = "D:\\IMES\\BARE.IME";
+  m->windows.Files.Put(bare, sim::SimFile("MZ"));
+  files.FileAnswers = {described, std::nullopt, bare, std::nullopt};
+
+  const struct {
+    const char* Name;
+    std::string Offered;  // the file the dialog starts with
+    std::string NameField, FileField;
+    bool Install;
+  } steps[] = {
+      {"a file with a description", "", "New File", described, true},
+      {"cancelled: the fields stay", described, "New File", described, true},
+      {"a file without a description", "", "", bare, false},
+      {"cancelled again", bare, "", bare, false},
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    ButtonClicked(*m->context, m->window, dialogs, ControlId::BrowseButton);
+    ASSERT_EQ(files.FileRequests.size(), i + 1);
+    const platform::OpenFileRequest& request = files.FileRequests[i];
+    EXPECT_EQ(request.FileName, steps[i].Offered) << steps[i].Name;
+    EXPECT_EQ(request.InitialDirectory, "C:\\WINDOWS\\system32\\") << steps[i].Name;
+    EXPECT_EQ(request.FilterDescription, "*.ime");
+    EXPECT_EQ(request.FilterPattern, "*.ime");
+    EXPECT_EQ(request.Title, "");
+    EXPECT_EQ(request.Owner, platform::BoxOwner::MainWindow);
+    EXPECT_EQ(request.Options, 0x1000u | 0x800u | 0x4u | 0x20000u);
+    EXPECT_EQ(m->window.InstallNameEdit.Text, steps[i].NameField) << steps[i].Name;
+    EXPECT_EQ(m->window.InstallFileEdit.Text, steps[i].FileField) << steps[i].Name;
+    EXPECT_EQ(m->window.InstallButton.Enabled, steps[i].Install) << steps[i].Name;
   }
 }
 
 TEST(WindowCommands, RenamingInPlaceKeepsTheRowTextWhenRejected) {
+  testing::ScriptedDialogs dialogs;
   const struct {
     const char* Name;
     bool Legacy;
@@ -184,7 +238,7 @@ TEST(WindowCommands, RenamingInPlaceKeepsTheRowTextWhenRejected) {
     RowSelectionChanged(*m->context, m->window, c.Row);
     LabelEdited(*m->context, m->window, c.Row, c.Text);
     EXPECT_EQ(m->window.PreloadListView.Rows[c.Row].Name, c.RowText) << c.Name;
-    ButtonClicked(*m->context, m->window, ControlId::OkButton);
+    ButtonClicked(*m->context, m->window, dialogs, ControlId::OkButton);
     const std::string id = c.Row == 0 ? "00000409" : "E0010804";
     EXPECT_EQ(m->windows.Registry.PeekString(schema::HKLM, schema::CatalogKey(id), "Layout Display Name").value_or(""),
               c.Stored)
@@ -193,29 +247,31 @@ TEST(WindowCommands, RenamingInPlaceKeepsTheRowTextWhenRejected) {
 }
 
 TEST(WindowCommands, InstallAndRemoveButtonsFollowTheirRules) {
+  testing::ScriptedDialogs dialogs;
   // Install: both fields filled; from Windows Vista on the button stays off.
   for (std::uint32_t version : {sim::version::WindowsXP, sim::version::Windows7}) {
     auto m = Machine(version);
     TextChanged(*m->context, m->window, ControlId::InstallNameEdit, "New IME");
     TextChanged(*m->context, m->window, ControlId::InstallFileEdit, m->SystemFile("NEW.IME"));
-    ButtonClicked(*m->context, m->window, ControlId::InstallButton);
+    ButtonClicked(*m->context, m->window, dialogs, ControlId::InstallButton);
     const bool installs = version == sim::version::WindowsXP;
     EXPECT_EQ(m->windows.InputMethods.Installed.size(), installs ? 1u : 0u) << version;
     EXPECT_EQ(m->HasCatalogKey("E0020409"), installs) << version;
   }
   // Remove: only an IME chosen in AvailableCombo, after the question.
   auto m = Machine();
-  ButtonClicked(*m->context, m->window, ControlId::RemoveButton);  // disabled at start
+  ButtonClicked(*m->context, m->window, dialogs, ControlId::RemoveButton);  // disabled at start
   EXPECT_TRUE(m->windows.Dialogs.Shown.empty());
   ItemChosen(*m->context, m->window, ControlId::AvailableCombo, 1);
-  ButtonClicked(*m->context, m->window, ControlId::RemoveButton);
+  ButtonClicked(*m->context, m->window, dialogs, ControlId::RemoveButton);
   ASSERT_EQ(m->windows.Dialogs.Shown.size(), 1u);
   EXPECT_EQ(m->windows.Dialogs.Shown[0].Text, "Do you want to delete E0030804:\"Zhengma File (ZHENGMA.IME)\" ?");
   EXPECT_FALSE(m->HasCatalogKey("E0030804"));
-  EXPECT_EQ(m->AvailableIds(), (Ids{"E0020804"}));
+  EXPECT_EQ(m->AvailableIds(), (Ids{"E0020804", "00000407"}));
 }
 
 TEST(WindowCommands, ExitAfterEditsLeavesTheRegistryAsLoaded) {
+  testing::ScriptedDialogs dialogs;
   auto m = Machine();
   Context& c = *m->context;
   MainWindow& w = m->window;
@@ -223,13 +279,13 @@ TEST(WindowCommands, ExitAfterEditsLeavesTheRegistryAsLoaded) {
   m->windows.Log.Calls.clear();
 
   RowSelectionChanged(c, w, 1);
-  ButtonClicked(c, w, ControlId::DownButton);
-  ButtonClicked(c, w, ControlId::UpButton);
+  ButtonClicked(c, w, dialogs, ControlId::DownButton);
+  ButtonClicked(c, w, dialogs, ControlId::UpButton);
   LabelEdited(c, w, 1, std::string("Renamed"));
-  ButtonClicked(c, w, ControlId::DeleteButton);
-  ButtonClicked(c, w, ControlId::AddButton);
-  ButtonClicked(c, w, ControlId::PropertiesButton);
-  RowDoubleClicked(c, w, 5, 0, 154);
+  ButtonClicked(c, w, dialogs, ControlId::DeleteButton);
+  ButtonClicked(c, w, dialogs, ControlId::AddButton);
+  ButtonClicked(c, w, dialogs, ControlId::PropertiesButton);
+  RowDoubleClicked(c, w, dialogs, 5, 0, 154);
   ShowRowHoverText(c, w, 20, 0);
   ItemChosen(c, w, ControlId::AvailableCombo, 0);
   BoxClicked(c, w, ControlId::IndicatorRadio, true);
@@ -243,7 +299,7 @@ TEST(WindowCommands, ExitAfterEditsLeavesTheRegistryAsLoaded) {
   TextChanged(c, w, ControlId::InstallFileEdit, "my.ime");
   ShowSettingsPage(c, w, 2);
   ASSERT_NE(m->PreloadIds(), (Ids{"00000409", "E0010804", "00000804"}));
-  ButtonClicked(c, w, ControlId::ExitButton);
+  ButtonClicked(c, w, dialogs, ControlId::ExitButton);
 
   EXPECT_TRUE(w.CloseRequested);
   EXPECT_EQ(testing::RegistryDump(m->windows.Registry), loaded);

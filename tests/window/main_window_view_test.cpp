@@ -48,7 +48,7 @@ class MainWindowViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     record_ = LoadedRecord(context_);
-    ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs);
+    ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs, noDialogs_);
     ASSERT_TRUE(ui_->Create(context_, record_));
     ui_->Show();
     Pump();
@@ -84,6 +84,7 @@ class MainWindowViewTest : public ::testing::Test {
   }
 
   Win32Windows windows_;
+  Win32DialogHost noDialogs_;  // never created: no dialog opens here
   Context context_{windows_.Platform()};
   MainWindow record_;
   std::unique_ptr<MainWindowUi> ui_;

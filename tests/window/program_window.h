@@ -21,12 +21,6 @@
 
 namespace fennick::win32 {
 
-inline std::string TextOf(HWND window) {
-  wchar_t text[512];
-  const int length = GetWindowTextW(window, text, 512);
-  return Narrow(text, static_cast<std::size_t>(length));
-}
-
 inline std::string ListCell(HWND list, int row, int column) {
   wchar_t text[256] = {};
   LVITEMW item = {};

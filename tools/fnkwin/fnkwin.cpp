@@ -8,6 +8,11 @@
 //   fnkwin [/desktop:NAME] click NAME  clicks a button of the main window: ok, apply,
 //                                      exit, up, down, delete, add, hotkey, properties,
 //                                      keyboard
+//   fnkwin [/desktop:NAME] row N       selects row N of the main list, as the arrow keys do
+//   fnkwin [/desktop:NAME] dialog hotkey|keyboard wait|cancel|ok|pick N
+//                                      waits up to 30 s for the dialog to be visible,
+//                                      closes it by its frame's close box, clicks its OK
+//                                      button, or picks item N of its drop-down list
 //
 // Wine's "explorer /desktop=NAME" runs programs on a desktop of that name;
 // this helper works on the same desktop to find the window there.
@@ -18,10 +23,11 @@
 #include <string>
 
 #include "ui/win32/main_window_layout.h"
+#include "ui/win32/window_classes.h"
 
 namespace {
 
-HWND FindMainWindow() { return FindWindowW(L"FennickMainWindow", nullptr); }
+HWND FindMainWindow() { return FindWindowW(fennick::win32::kMainWindowClass, nullptr); }
 
 HWND FindTabs(HWND window) {
   HWND found = nullptr;
@@ -78,6 +84,40 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
     }
     return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == page ? 0 : Fail("the page did not change");
+  }
+  if (command == L"row" && next + 1 < argc) {
+    HWND list = GetDlgItem(window, fennick::win32::DialogId(fennick::ControlId::PreloadListView));
+    if (!list) return Fail("no list");
+    PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+    for (int row = _wtoi(argv[next + 1]); row > 0; --row) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    return 0;
+  }
+  if (command == L"dialog" && next + 2 < argc) {
+    const std::wstring which = argv[next + 1];
+    const wchar_t* dialogClass = which == L"hotkey"     ? fennick::win32::kHotkeyDialogClass
+                                 : which == L"keyboard" ? fennick::win32::kKeyboardDialogClass
+                                                        : nullptr;
+    if (!dialogClass) return Fail("no such dialog");
+    HWND dialog = FindWindowW(dialogClass, nullptr);
+    if (!dialog) return Fail("no dialog");
+    const std::wstring action = argv[next + 2];
+    if (action == L"cancel") {
+      PostMessageW(dialog, WM_CLOSE, 0, 0);
+      return 0;
+    }
+    if (action == L"ok") {
+      PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+      return 0;
+    }
+    if (action == L"pick" && next + 3 < argc) {
+      HWND combo = FindWindowExW(dialog, nullptr, WC_COMBOBOXW, nullptr);
+      if (!combo) return Fail("no drop-down list");
+      PostMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[next + 3])), 0);
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+      return 0;
+    }
+    for (int i = 0; i < 300 && !IsWindowVisible(dialog); ++i) Sleep(100);
+    return IsWindowVisible(dialog) ? 0 : Fail("the dialog is not visible");
   }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);

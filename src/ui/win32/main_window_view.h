@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "app/program.h"
+#include "ui/dialog_host.h"
+#include "ui/win32/dialog_views.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_dialogs.h"
 #include "ui/win32/main_window_layout.h"
@@ -19,7 +21,10 @@ namespace fennick::win32 {
 
 class MainWindowUi {
  public:
-  MainWindowUi(HINSTANCE instance, Win32Dialogs& dialogs) : instance_(instance), dialogs_(dialogs) {}
+  // Messages and the open-file dialog go through `dialogs`, the hotkey editor
+  // and the keyboard-layout chooser through `modalDialogs`.
+  MainWindowUi(HINSTANCE instance, Win32Dialogs& dialogs, DialogHost& modalDialogs)
+      : instance_(instance), dialogs_(dialogs), modalDialogs_(modalDialogs) {}
   ~MainWindowUi();
   MainWindowUi(const MainWindowUi&) = delete;
   MainWindowUi& operator=(const MainWindowUi&) = delete;
@@ -71,7 +76,6 @@ class MainWindowUi {
   void CreateControl(const ControlPlacement& placement);
   void AppendSystemMenu();
   void ApplyFont();
-  void FitToCaption(ControlId id);
   void PlacePages();
   void ShowPage(int page);
   void FitFrame();
@@ -84,6 +88,7 @@ class MainWindowUi {
 
   HINSTANCE instance_;
   Win32Dialogs& dialogs_;
+  DialogHost& modalDialogs_;
   Context* context_ = nullptr;
   MainWindow* record_ = nullptr;
 
@@ -116,13 +121,16 @@ class MainWindowView : public WindowFrontEnd {
   void SetUiTexts(Context& context, MainWindow& window) override;
   void RunWindow(Context& context, MainWindow& window) override;
 
-  // Shows the window with the record as it stands; false when there is none.
+  // Creates the two dialogs (hidden) and shows the window with the record as
+  // it stands; false when there is no window.
   bool Open(Context& context, MainWindow& window);
   MainWindowUi* Ui() const { return ui_.get(); }
+  const Win32DialogHost& Dialogs() const { return modalDialogs_; }
 
  private:
   HINSTANCE instance_;
   Win32Dialogs& dialogs_;
+  Win32DialogHost modalDialogs_;
   std::unique_ptr<MainWindowUi> ui_;
 };
 
