@@ -7,6 +7,7 @@
 
 #include "scripted_dialogs.h"
 #include "test_machine.h"
+#include "ui/hotkey_dialog.h"
 #include "ui/main_window_events.h"
 
 namespace fennick {
@@ -298,6 +299,24 @@ TEST(WindowCommands, ExitAfterEditsLeavesTheRegistryAsLoaded) {
   TextChanged(c, w, ControlId::InstallNameEdit, "My IME");
   TextChanged(c, w, ControlId::InstallFileEdit, "my.ime");
   ShowSettingsPage(c, w, 2);
+  // A hotkey for the selected row and for a toggle, and an IME file chosen.
+  const auto withF1 = [](std::vector<HotkeyControl> boxes) {
+    return [boxes](Context& context, MainWindow& window) {
+      HotkeyBoxClicked(window, HotkeyControl::EnableBox, true);
+      for (HotkeyControl box : boxes) HotkeyBoxClicked(window, box, true);
+      HotkeyKeyChosen(window, 12);
+      HotkeyDialogOk(context, window);
+    };
+  };
+  dialogs.Scripts = {withF1({HotkeyControl::CtrlBox}), withF1({HotkeyControl::CtrlBox, HotkeyControl::ShiftBox})};
+  RowSelectionChanged(c, w, 0);
+  ButtonClicked(c, w, dialogs, ControlId::HotkeyButton);
+  ButtonClicked(c, w, dialogs, ControlId::ToggleHotkeyButton);
+  m->windows.Dialogs.FileAnswers = {m->SystemFile("NEW.IME")};
+  ButtonClicked(c, w, dialogs, ControlId::BrowseButton);
+  ASSERT_EQ(w.Settings.PreloadList[0].HotkeyLabel, "Ctrl+F1");
+  ASSERT_EQ(w.ToggleHotkeyButton.Caption, "Ctrl+Shift+F1");
+  ASSERT_EQ(w.InstallNameEdit.Text, "New File");
   ASSERT_NE(m->PreloadIds(), (Ids{"00000409", "E0010804", "00000804"}));
   ButtonClicked(c, w, dialogs, ControlId::ExitButton);
 

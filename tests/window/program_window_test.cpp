@@ -71,5 +71,41 @@ TEST_F(ProgramWindowTest, OkThroughTheRealButtonAppliesAndCloses) {
   EXPECT_EQ(PreloadValues(), (std::vector<std::string>{"00000804", "00000409", "E0200804"}));
 }
 
+TEST_F(ProgramWindowTest, F2RenamesAnImeInPlaceUnderTextServices) {
+  Start();
+  HWND list = Get(Id::PreloadListView);
+  // After start in-place editing is off until a style is clicked.
+  EXPECT_FALSE(GetWindowLongPtrW(list, GWL_STYLE) & LVS_EDITLABELS);
+  Click(Id::TextServicesRadio);
+  ASSERT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LVS_EDITLABELS);
+
+  // Types a name into the row's edit box and ends the edit with Enter (or
+  // cancels it with Escape).
+  auto rename = [&](int row, const wchar_t* text, UINT key) {
+    LVITEMW state = {};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    Pump(Ui().Window());
+    SetFocus(list);
+    SendMessageW(list, WM_KEYDOWN, VK_F2, 0);
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_TRUE(edit) << row;
+    SetWindowTextW(edit, text);
+    SendMessageW(edit, WM_KEYDOWN, key, 0);
+    Pump(Ui().Window());
+    EXPECT_FALSE(SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) << "the edit has ended";
+  };
+  rename(0, L"My US", VK_RETURN);
+  EXPECT_EQ(ListCell(list, 0, 0), "US") << "a plain layout keeps its name";
+  rename(2, L"Cancelled", VK_ESCAPE);
+  EXPECT_EQ(ListCell(list, 2, 0), "Fennick IME");
+  rename(2, L"My IME", VK_RETURN);
+  EXPECT_EQ(ListCell(list, 2, 0), "My IME");
+
+  Click(Id::ApplyButton);
+  EXPECT_EQ(CatalogValue("E0200804", schema::kLayoutDisplayNameValue), "My IME");
+  EXPECT_EQ(CatalogValue("00000409", schema::kLayoutDisplayNameValue), "");
+}
+
 }  // namespace
 }  // namespace fennick::win32

@@ -132,11 +132,18 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Enter and Escape reach here without a control; a button they stand
       // for must be enabled.
       if (!from && (id == IDOK || id == IDCANCEL) && !IsWindowEnabled(ControlWindow(id))) return 0;
-      if (!showing_) OnCommand(id, HIWORD(wParam), from);
+      // One handler at a time: a message box a handler shows (owned by the
+      // application window) leaves this dialog enabled.
+      if (showing_ || handling_) return 0;
+      handling_ = true;
+      OnCommand(id, HIWORD(wParam), from);
+      handling_ = false;
       return 0;
     }
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_CLOSE: OnClose(); return 0;
+    case WM_CLOSE:
+      if (!handling_) OnClose();
+      return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

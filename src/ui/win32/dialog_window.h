@@ -69,6 +69,7 @@ class DialogWindow {
   std::vector<HWND> windows_;  // per table row
   FontHandle font_;
   bool showing_ = false;  // notifications caused by copying the record are not user input
+  bool handling_ = false;  // a handler is running
   bool shownBefore_ = false;
 };
 
