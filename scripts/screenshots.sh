@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Screenshots of fennick.exe's window in English, Simplified Chinese and
-# Traditional Chinese, one per page of its tab control:
+# Traditional Chinese, one per page of its tab control, then one of the hotkey
+# editor and one of the keyboard-layout chooser, opened for the fourth row:
 #
 #   scripts/screenshots.sh [folder]          (default: build/screenshots)
 #
 # Makes a Wine prefix with the demo input-method setup, then, on an Xvfb
 # screen of 800x600, runs fennick.exe in a Wine virtual desktop of 640x520 for
 # each language (LANG C, zh_CN.UTF-8, zh_TW.UTF-8). tools/fnkwin drives the
-# real tab control from outside; ImageMagick's import saves the screen as
-# <language>-<page number>-<page>.png.
+# real tab control and buttons from outside; ImageMagick's import saves the
+# screen as <language>-<number>-<page or dialog>.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,6 +32,15 @@ if [ "${1:-}" = "--inside-display" ]; then
       sleep 1
       import -window root "$out/$name-$((page + 1))-$caption.png"
       page=$((page + 1))
+    done
+    fnkwin row 3
+    for dialog in hotkey keyboard; do
+      page=$((page + 1))
+      fnkwin click $dialog
+      fnkwin dialog $dialog wait
+      sleep 1
+      import -window root "$out/$name-$page-$dialog.png"
+      fnkwin dialog $dialog cancel
     done
     fnkwin close
     wait

@@ -23,8 +23,9 @@ class WindowFrontEnd {
   // Runs before the first load, which sets the captions that depend on the
   // settings (the language switch box, the toggle hotkey button).
   virtual void SetUiTexts(Context&, MainWindow&) {}
-  // Creates the hotkey editor and the keyboard-layout chooser, shows the
-  // window and runs the message loop until the window closes.
+  // Creates the hotkey editor and the keyboard-layout chooser (hidden, from
+  // their records, which the program has just built), shows the window and
+  // runs the message loop until the window closes.
   virtual void RunWindow(Context& context, MainWindow& window) = 0;
 };
 

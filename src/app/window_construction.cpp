@@ -13,6 +13,7 @@ namespace fennick {
 
 void PrepareMainWindow(Context& context, MainWindow& window) {
   WorkingSettings& s = window.Settings;
+  ApplyCaptions(window, UiLanguage::Simplified);
   window.RemoveButton.Enabled = false;
   s.IndicatorEnabled = true;
   s.LanguageChord = chord::CtrlShift;
@@ -34,6 +35,8 @@ void BuildMainWindow(Context& context, MainWindow& window, WindowFrontEnd& front
   PrepareMainWindow(context, window);
   if (windowMode) {
     frontEnd.CreateControls(context, window);
+    // The open-file dialog for IME files starts in the system directory.
+    window.ImeFileDialog.StartDirectory = context.Os.system.SystemDirectory() + "\\";
     frontEnd.PlaceWindow(context, window);
   }
   ApplyUiTexts(context, window);

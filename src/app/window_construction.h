@@ -9,7 +9,7 @@
 namespace fennick {
 
 // The state the construction leaves before the texts and the first load: the
-// text-services radio button is selected when it is created, then the
+// Simplified Chinese captions; the text-services radio button is selected when it is created, then the
 // legacy-indicator radio button is clicked once, which turns in-place editing
 // off and sets the chords to Ctrl+Shift for languages and Alt+Shift for layouts.
 void PrepareMainWindow(Context& context, MainWindow& window);

@@ -1,21 +1,12 @@
 #include "ime/remove_layout.h"
 
+#include "common/message_texts.h"
 #include "common/text.h"
-#include "common/ui_language.h"
 #include "registry/schema.h"
 #include "settings/catalog.h"
 #include "settings/preload_editing.h"
 
 namespace fennick {
-
-namespace {
-
-constexpr Text3 kWarningTitle = {"Warning!", "警告！", "警告！"};
-constexpr Text3 kDeletePromptPrefix = {"Do you want to delete ", "确定要删除 ", "確定要刪除 "};
-// Closes the quotation mark the prompt opens before the entry's name.
-constexpr Text3 kDeletePromptSuffix = {"\" ?", "\" 吗？", "\" 嗎？"};
-
-}  // namespace
 
 void DeleteAvailableLayout(Context& context, MainWindow& window, std::size_t index) {
   WorkingSettings& s = window.Settings;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/message_texts.h"
 #include "common/text.h"
 #include "common/ui_language.h"
 #include "registry/schema.h"
@@ -13,7 +14,6 @@ namespace {
 using indicator::kCtfmon;
 using indicator::kInternat;
 
-constexpr char kApplicationTitle[] = "Fennick";
 constexpr std::uint32_t kStartWaitMilliseconds = 5;
 constexpr std::uint32_t kExitCode = 0;
 
@@ -71,9 +71,7 @@ void WriteRunValue(Context& context, RegRoot root, const std::string& name) {
 }
 
 void ShowMissingProgram(Context& context, const MainWindow& window, const Text3& text) {
-  context.Os.dialogs.ShowMessage(platform::BoxOwner::ApplicationWindow,
-                                 text.In(SelectUiLanguage(window.SystemLocale)), kApplicationTitle,
-                                 platform::box::Ok | platform::box::SetForeground);
+  platform::ShowInformation(context.Os.dialogs, text.In(SelectUiLanguage(window.SystemLocale)), kApplicationTitle);
 }
 
 // The version classes whose thread input manager and language bar values are

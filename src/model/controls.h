@@ -29,6 +29,15 @@ struct EditBox : Control {
   std::string Text;
 };
 
+// A check box whose state is its own, not a setting held elsewhere.
+struct CheckBox : Control {
+  bool Checked = false;
+};
+
+// How a modal dialog was closed: not yet, by OK, or by Cancel (Escape and the
+// frame's close box count as Cancel).
+enum class DialogResult { None, Ok, Cancel };
+
 // The preload list: one row per preload entry. The first column's text is kept
 // here because it may differ from the entry's names; the second column always
 // shows the entry's HotkeyLabel.

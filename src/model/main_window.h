@@ -9,9 +9,18 @@
 
 #include "common/ui_language.h"
 #include "model/controls.h"
+#include "model/hotkey_dialog.h"
+#include "model/keyboard_dialog.h"
 #include "model/working_settings.h"
 
 namespace fennick {
+
+// The open-file dialog that chooses an IME file: where it starts, and the file
+// confirmed the last time (empty at first and after a cancel).
+struct FileDialog {
+  std::string StartDirectory;
+  std::string FileName;
+};
 
 struct MainWindow {
   // Run-wide state, set by the command-line step.
@@ -67,6 +76,11 @@ struct MainWindow {
   // A request for the keyboard focus, made by a handler; the window carries it
   // out and clears it.
   ControlId Focus = ControlId::None;
+
+  FileDialog ImeFileDialog;
+  // The two dialogs, created once after the window and reused.
+  HotkeyDialog HotkeyEditor;
+  KeyboardDialog KeyboardChooser;
 };
 
 }  // namespace fennick

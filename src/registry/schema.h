@@ -47,6 +47,8 @@ constexpr char kLayoutsKey[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Lay
 constexpr char kLayoutTextValue[] = "Layout Text";
 constexpr char kLayoutDisplayNameValue[] = "Layout Display Name";
 constexpr char kLayoutFileValue[] = "Layout File";
+// The keyboard-layout chooser writes "Layout File" under this spelling.
+constexpr char kLayoutFileChosenValue[] = "Layout file";
 constexpr char kImeFileValue[] = "IME File";
 
 // "Keyboard Layout\preload\" + n, the Windows 95 line's form of the preload list.

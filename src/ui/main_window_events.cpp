@@ -6,10 +6,18 @@
 #include "hotkeys/hotkey_codes.h"
 #include "hotkeys/ime_hotkeys.h"
 #include "hotkeys/switch_chords.h"
+#include "ime/install_ime.h"
+#include "ime/remove_layout.h"
 #include "registry/schema.h"
+#include "settings/apply_settings.h"
 #include "settings/catalog.h"
+#include "settings/display_names.h"
+#include "settings/preload_editing.h"
 #include "settings/preload_selection.h"
 #include "settings/shown_names.h"
+#include "ui/hotkey_dialog.h"
+#include "ui/keyboard_dialog.h"
+#include "ui/main_window_controls.h"
 #include "ui/texts.h"
 
 namespace fennick {
@@ -17,6 +25,8 @@ namespace fennick {
 namespace {
 
 constexpr int kRowHeight = 17;
+// The open-file dialog's one filter: its description and its pattern.
+constexpr char kImeFilePattern[] = "*.ime";
 
 // A catalog value of one layout, in upper case; empty when missing.
 std::string CatalogValueUpper(Context& context, const std::string& layoutId, const char* valueName) {
@@ -59,6 +69,32 @@ void ShowRowHoverText(Context& context, MainWindow& window, int pointerY, int fi
 
 RowCommand DoubleClickCommand(int pointerX, int firstRowLeft, int firstColumnWidth) {
   return pointerX - firstRowLeft < firstColumnWidth ? RowCommand::Properties : RowCommand::Hotkey;
+}
+
+void RowDoubleClicked(Context& context, MainWindow& window, DialogHost& dialogs, int pointerX, int firstRowLeft,
+                      int firstColumnWidth) {
+  switch (DoubleClickCommand(pointerX, firstRowLeft, firstColumnWidth)) {
+    // Also for a plain layout, whose PropertiesButton is disabled: the call
+    // then fails and shows nothing.
+    case RowCommand::Properties: ShowImeProperties(context, window); break;
+    case RowCommand::Hotkey: EditRowHotkey(context, window, dialogs); break;
+  }
+}
+
+void LabelEdited(Context&, MainWindow& window, int row, const std::optional<std::string>& text) {
+  if (row < 0) return;
+  RenameEntry(window, static_cast<std::size_t>(row), text);
+}
+
+void ShowImeProperties(Context& context, MainWindow& window) {
+  const int row = window.PreloadListView.Selected;
+  const auto& slots = window.Settings.LayoutHandles;
+  if (row < 0 || row >= RowCount(window) || row >= static_cast<int>(slots.size())) return;
+  const platform::LayoutHandle handle = slots[static_cast<std::size_t>(row)];
+  if (handle == 0) return;  // fewer layouts loaded than rows: no IME to ask
+  // The NT family and the Windows 95 line open the dialog; the platform call
+  // picks the character set its system takes. Older systems have no such call.
+  if (context.Version.IsNtFamily() || context.Version.IsWin9xFamily()) context.Os.inputMethods.ConfigureIme(handle);
 }
 
 void ShowAvailableEntry(Context& context, MainWindow& window) {
@@ -128,6 +164,23 @@ void ApplyInstallFieldRule(Context& context, MainWindow& window) {
   window.StatusLine.Set("");
 }
 
+void BrowseImeFile(Context& context, MainWindow& window) {
+  FileDialog& dialog = window.ImeFileDialog;
+  platform::OpenFileRequest request;
+  request.Owner = platform::BoxOwner::MainWindow;
+  request.FilterDescription = kImeFilePattern;
+  request.FilterPattern = kImeFilePattern;
+  request.InitialDirectory = dialog.StartDirectory;
+  request.FileName = dialog.FileName;
+  request.Options = platform::ofn::FileMustExist | platform::ofn::PathMustExist | platform::ofn::HideReadOnly |
+                    platform::ofn::NoNetworkButton;
+  const std::optional<std::string> chosen = context.Os.dialogs.ChooseFileToOpen(request);
+  dialog.FileName = chosen.value_or("");
+  if (!chosen) return;
+  TextChanged(context, window, ControlId::InstallFileEdit, *chosen);
+  TextChanged(context, window, ControlId::InstallNameEdit, ReadFileDescription(context, *chosen));
+}
+
 void RemoveNameBoxHovered(Context&, MainWindow& window) { window.Focus = ControlId::AvailableCombo; }
 
 void ShowSettingsPage(Context& context, MainWindow& window, int page) {
@@ -174,16 +227,24 @@ void TextChanged(Context& context, MainWindow& window, ControlId control, const 
   ApplyInstallFieldRule(context, window);
 }
 
-void ButtonClicked(Context& context, MainWindow& window, ControlId control) {
+void ButtonClicked(Context& context, MainWindow& window, DialogHost& dialogs, ControlId control) {
+  const Control* button = FindControl(window, control);
+  if (!button || !button->Enabled) return;
   switch (control) {
+    case ControlId::UpButton: MoveEntryUp(context, window); break;
+    case ControlId::DownButton: MoveEntryDown(context, window); break;
+    case ControlId::DeleteButton: RemoveEntry(context, window); break;
+    case ControlId::AddButton: AddEntry(context, window); break;
+    case ControlId::HotkeyButton: EditRowHotkey(context, window, dialogs); break;
+    case ControlId::PropertiesButton: ShowImeProperties(context, window); break;
+    case ControlId::KeyboardButton: ChooseKeyboard(context, window, dialogs); break;
+    case ControlId::ToggleHotkeyButton: EditOtherToggle(context, window, dialogs); break;
+    case ControlId::BrowseButton: BrowseImeFile(context, window); break;
+    case ControlId::OkButton: ApplyAndClose(context, window); break;
+    case ControlId::ApplyButton: ApplyWorkingSettings(context, window); break;
     case ControlId::ExitButton: RequestClose(context, window); break;
-    // Up, Down, Delete and Add edit the preload list (MoveEntryUp,
-    // MoveEntryDown, RemoveEntry, AddEntry); Apply and OK apply the working
-    // settings (ApplyWorkingSettings, ApplyAndClose); Hotkey and the toggle
-    // button open the hotkey editor; Properties opens the IME's own settings
-    // (ShowImeProperties); KeyBoard the keyboard-layout chooser; Delete on the
-    // Advanced page removes a catalog entry (RemoveCatalogEntry); "..." and
-    // Install install an IME file. Each is called from here once it exists.
+    case ControlId::RemoveButton: RemoveCatalogEntry(context, window); break;
+    case ControlId::InstallButton: InstallIme(context, window); break;
     default: break;
   }
 }

@@ -3,10 +3,12 @@
 // touches a window, and nothing writes to the registry.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/main_window.h"
 #include "registry/context.h"
+#include "ui/dialog_host.h"
 
 namespace fennick {
 
@@ -24,6 +26,20 @@ void ShowRowHoverText(Context& context, MainWindow& window, int pointerY, int fi
 // hotkey editor elsewhere.
 enum class RowCommand { Properties, Hotkey };
 RowCommand DoubleClickCommand(int pointerX, int firstRowLeft, int firstColumnWidth);
+// A double click on the list: the command of the column under the pointer, on
+// the selected row.
+void RowDoubleClicked(Context& context, MainWindow& window, DialogHost& dialogs, int pointerX, int firstRowLeft,
+                      int firstColumnWidth);
+
+// The end of an in-place edit of a row's name (no text: the edit was
+// cancelled). RenameEntry decides; a rejected edit leaves the row's text.
+void LabelEdited(Context& context, MainWindow& window, int row, const std::optional<std::string>& text);
+
+// The settings dialog of the selected row's IME, opened through the layout
+// handle at the row's position as the last load read it. Nothing happens
+// without a selected row, beyond the 31 handle slots, or where the slot holds
+// no handle; the dialog's own result is ignored and nothing is reloaded.
+void ShowImeProperties(Context& context, MainWindow& window);
 
 // --- AvailableCombo ---
 
@@ -60,6 +76,11 @@ void ShowToggleText(Context& context, MainWindow& window);
 // disabled when either is empty; RemoveNameBox shows the current available
 // entry; the status bar is emptied.
 void ApplyInstallFieldRule(Context& context, MainWindow& window);
+// BrowseButton: the open-file dialog for IME files, starting in the system
+// directory with the file confirmed the last time. A confirmed file goes into
+// InstallFileEdit and its description into InstallNameEdit; a cancel changes
+// neither field and forgets the last file.
+void BrowseImeFile(Context& context, MainWindow& window);
 // The pointer over RemoveNameBox moves the keyboard focus to AvailableCombo.
 void RemoveNameBoxHovered(Context& context, MainWindow& window);
 
@@ -79,7 +100,9 @@ void BoxClicked(Context& context, MainWindow& window, ControlId control, bool ch
 void ItemChosen(Context& context, MainWindow& window, ControlId control, int index);
 // The user changed the text of an edit box.
 void TextChanged(Context& context, MainWindow& window, ControlId control, const std::string& text);
-// A push button was clicked (Enter presses OkButton, Escape ExitButton).
-void ButtonClicked(Context& context, MainWindow& window, ControlId control);
+// A push button was clicked (Enter presses OkButton, Escape ExitButton). A
+// button the record shows disabled cannot be clicked and does nothing. The
+// hotkey editor and the keyboard-layout chooser are shown through `dialogs`.
+void ButtonClicked(Context& context, MainWindow& window, DialogHost& dialogs, ControlId control);
 
 }  // namespace fennick

@@ -48,6 +48,20 @@ const std::vector<ControlCaption>& ControlCaptions() {
   return captions;
 }
 
+void ApplyCaptions(MainWindow& window, UiLanguage language) {
+  window.PageCaptions.clear();
+  for (const Text3& caption : kPageCaptions) window.PageCaptions.push_back(caption.In(language));
+  window.PreloadListView.NameColumnCaption = kNameColumnCaption.In(language);
+  window.PreloadListView.HotkeyColumnCaption = kHotkeyColumnCaption.In(language);
+  for (const ControlCaption& caption : ControlCaptions()) {
+    if (Control* control = FindControl(window, caption.Control)) control->Caption = caption.Text.In(language);
+  }
+  window.LanguageSwitchCheck.Caption = LanguageSwitchCaption(window.Settings.ShownIndicatorStyle, language);
+  window.ToggleHotkeyButton.Caption = window.HotkeyButton.Caption;
+  window.ToggleCombo.Items = ToggleItems(language);
+  window.CapsCombo.Items = {"Caps Lock", "Shift"};
+}
+
 void ApplyUiTexts(Context& context, MainWindow& window) {
   const UiLanguage language = window.Language;
   const WindowsVersion& version = context.Version;
@@ -56,23 +70,11 @@ void ApplyUiTexts(Context& context, MainWindow& window) {
   window.Title = window.TaskbarTitle + kVersionSuffix;
   window.SystemMenu = SystemMenuItems(language);
 
-  window.PageCaptions.clear();
-  for (const Text3& caption : kPageCaptions) window.PageCaptions.push_back(caption.In(language));
-  window.PreloadListView.NameColumnCaption = kNameColumnCaption.In(language);
-  window.PreloadListView.HotkeyColumnCaption = kHotkeyColumnCaption.In(language);
+  ApplyCaptions(window, language);
   window.PreloadListView.NameColumnWidth = kNameColumnWidth;
   window.PreloadListView.HotkeyColumnWidth = kHotkeyColumnWidth;
-
-  for (const ControlCaption& caption : ControlCaptions()) {
-    if (Control* control = FindControl(window, caption.Control)) control->Caption = caption.Text.In(language);
-  }
-  window.LanguageSwitchCheck.Caption = LanguageSwitchCaption(window.Settings.ShownIndicatorStyle, language);
-  window.ToggleHotkeyButton.Caption = window.HotkeyButton.Caption;
-
-  window.ToggleCombo.Items = ToggleItems(language);
   window.LanguageChordCombo.Items = ChordItems(version);
   window.LayoutChordCombo.Items = ChordItems(version);
-  window.CapsCombo.Items = {"Caps Lock", "Shift"};
 
   // From Windows Vista on the install button stays off for the whole run: the
   // install-field rule never turns it on there.

@@ -4,13 +4,13 @@
 
 #include <vector>
 
+#include "common/message_texts.h"
 #include "common/ui_language.h"
 #include "model/main_window.h"
 #include "registry/context.h"
 
 namespace fennick {
 
-constexpr char kApplicationTitle[] = "Fennick";
 constexpr char kVersionSuffix[] = " 2.8.3";  // a space, then the version
 
 // Captions of the tab pages, in page order.
@@ -30,6 +30,11 @@ struct ControlCaption {
 // The fixed captions of the main window's controls. The language-switch box
 // takes its caption by indicator style, the toggle button the hotkey button's.
 const std::vector<ControlCaption>& ControlCaptions();
+
+// The captions of the controls, the tab pages and the list's columns, and the
+// items of ToggleCombo and CapsCombo, in one language. The window is built with
+// the Simplified captions and given those of its UiLanguage once at start.
+void ApplyCaptions(MainWindow& window, UiLanguage language);
 
 // Gives every control its caption and items in the window's UiLanguage, sets
 // the titles, the system-menu items, the column widths and the font, and on

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/sim/sim_windows.h"
 #include "registry/schema.h"
 #include "settings/preload_selection.h"
@@ -400,62 +398,6 @@ TEST_F(MainWindowEventsTest, SettingsChangedByTheirControls) {
   EXPECT_EQ(window_.Settings.LanguageChord, chord::CtrlShift);
   RemoveNameBoxHovered(*context_, window_);
   EXPECT_EQ(window_.Focus, ControlId::AvailableCombo);
-}
-
-// The whole registry as text, for comparing states.
-std::string Dump(const sim::SimRegistry& registry) {
-  std::ostringstream out;
-  std::function<void(RegRoot, const std::string&)> walk = [&](RegRoot root, const std::string& path) {
-    out << "[" << static_cast<int>(root) << "\\" << path << "]\n";
-    for (const std::string& name : registry.ValueNames(root, path)) {
-      const platform::RegValue value = *registry.Peek(root, path, name);
-      out << name << "=" << static_cast<int>(value.Type) << ":";
-      for (std::uint8_t byte : value.Data) out << static_cast<int>(byte) << ",";
-      out << "\n";
-    }
-    for (const std::string& child : registry.SubKeyNames(root, path)) walk(root, path.empty() ? child : path + "\\" + child);
-  };
-  walk(RegRoot::CurrentUser, "");
-  walk(RegRoot::LocalMachine, "");
-  return out.str();
-}
-
-TEST_F(MainWindowEventsTest, ExitAfterEditsWritesNothing) {
-  sim::SimRegistry& registry = windows_.Registry;
-  registry.PutString(RegRoot::CurrentUser, schema::kPreloadKey, "1", "00000409");
-  registry.PutString(RegRoot::CurrentUser, schema::kPreloadKey, "2", "E0010804");
-  registry.PutString(RegRoot::CurrentUser, schema::kToggleKey, "Hotkey", "1");
-  registry.PutDword(RegRoot::CurrentUser, schema::kKeyboardLayoutKey, "Attributes", 0);
-  Catalog("00000409", "Layout File", "kbdus.dll");
-  Catalog("E0010804", "IME File", "winpy.ime");
-  Catalog("E0020804", "IME File", "pinyin.ime");
-  Rows({Entry("00000409"), Entry("E0010804", "Ctrl+1")});
-  Available({{"E0020804", "Py-L", "Pinyin"}});
-  const std::string before = Dump(registry);
-  windows_.Log.Calls.clear();
-
-  RowSelectionChanged(*context_, window_, 1);
-  ShowRowHoverText(*context_, window_, 20, 0);
-  ItemChosen(*context_, window_, ControlId::AvailableCombo, 0);
-  BoxClicked(*context_, window_, ControlId::IndicatorRadio, true);
-  BoxClicked(*context_, window_, ControlId::IndicatorEnableCheck, false);
-  BoxClicked(*context_, window_, ControlId::ShowStatusCheck, true);
-  BoxClicked(*context_, window_, ControlId::LanguageSwitchCheck, true);
-  ItemChosen(*context_, window_, ControlId::LanguageChordCombo, chord::AltShift);
-  ItemChosen(*context_, window_, ControlId::CapsCombo, 1);
-  ItemChosen(*context_, window_, ControlId::ToggleCombo, 2);
-  TextChanged(*context_, window_, ControlId::InstallNameEdit, "My IME");
-  TextChanged(*context_, window_, ControlId::InstallFileEdit, "my.ime");
-  ShowSettingsPage(*context_, window_, 2);
-  ButtonClicked(*context_, window_, ControlId::ExitButton);
-
-  EXPECT_TRUE(window_.CloseRequested);
-  EXPECT_EQ(Dump(registry), before);
-  for (const std::string& call : windows_.Log.Calls) {
-    EXPECT_TRUE(call.rfind("RegOpenKey", 0) == 0 || call.rfind("RegQueryValue", 0) == 0 ||
-                call.rfind("RegCloseKey", 0) == 0)
-        << call;
-  }
 }
 
 TEST(Placement, CentredThenWindowModeTop) {

@@ -3,10 +3,13 @@
 // record built as the program builds it.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "app/window_construction.h"
 #include "platform/sim/sim_windows.h"
 #include "registry/context.h"
@@ -113,5 +116,65 @@ class TestMachine {
   std::unique_ptr<Context> context;
   MainWindow window;
 };
+
+// A front end without a real window: the program's start-up runs in window
+// mode and leaves the record as the window would show it.
+class NoWindow : public WindowFrontEnd {
+ public:
+  void RunWindow(Context&, MainWindow&) override {}
+};
+
+// Windows XP (unless told otherwise) with the language bar running, the
+// program started without arguments. Catalog: US, Chinese (Simplified), German
+// and Dvorak layouts, and the IMEs Pinyin (E0010804, its "Layout File" in
+// lower case), Wubi (E0020804) and Zhengma (E0030804), each with a file that
+// has a description. Preload: 00000409, E0010804 (hotkey Ctrl+Shift+1),
+// 00000804; available: E0020804, E0030804, 00000407. `prepare` may change the
+// machine further before the program starts.
+inline std::unique_ptr<TestMachine> StartedMachine(std::uint32_t version = sim::version::WindowsXP,
+                                                   std::uint32_t locale = 0x0409,
+                                                   const std::function<void(TestMachine&)>& prepare = nullptr) {
+  auto m = std::make_unique<TestMachine>(version, locale);
+  m->AddLayout({"00000409", "US", "", ""});
+  m->AddLayout({"00000804", "Chinese (Simplified) - US Keyboard", "", ""});
+  m->AddLayout({"00000407", "German", "", "", "KBDGR.DLL"});
+  m->AddLayout({"00010409", "United States-Dvorak", "", "", "KBDDV.DLL"});
+  m->AddLayout({"E0010804", "Pinyin", "Pinyin Display", "PINYIN.IME", "kbdus.dll"});
+  m->AddLayout({"E0020804", "Wubi", "", "WUBI.IME"});
+  m->AddLayout({"E0030804", "Zhengma", "", "ZHENGMA.IME", "KBDGR.DLL"});
+  m->AddImeFile("PINYIN.IME", "Pinyin File");
+  m->AddImeFile("WUBI.IME", "Wubi File");
+  m->AddImeFile("ZHENGMA.IME", "Zhengma File");
+  m->AddImeFile("NEW.IME", "New File");
+  m->SetPreload({"00000409", "E0010804", "00000804"});
+  m->PutHotkeyRecord(0x100, 0xC006, 0x31, 0xE0010804);
+  m->windows.Processes.AddProcess("ctfmon.exe");
+  m->windows.Keyboard.Loaded = {0x04090409, 0xE0010804, 0x08040804};
+  if (prepare) prepare(*m);
+  m->window = MainWindow();
+  NoWindow front;
+  RunProgram(*m->context, front, m->window);
+  return m;
+}
+
+// The whole registry as text, every value's type and bytes: two states compare
+// equal exactly when nothing was written, created or deleted in between.
+inline std::string RegistryDump(const sim::SimRegistry& registry) {
+  std::ostringstream out;
+  std::function<void(platform::RegRoot, const std::string&)> walk = [&](platform::RegRoot root,
+                                                                        const std::string& path) {
+    out << "[" << platform::RootName(root) << "\\" << path << "]\n";
+    for (const std::string& name : registry.ValueNames(root, path)) {
+      const platform::RegValue value = *registry.Peek(root, path, name);
+      out << name << "=" << static_cast<int>(value.Type) << ":";
+      for (std::uint8_t byte : value.Data) out << static_cast<int>(byte) << ",";
+      out << "\n";
+    }
+    for (const std::string& child : registry.SubKeyNames(root, path)) walk(root, path.empty() ? child : path + "\\" + child);
+  };
+  walk(platform::RegRoot::CurrentUser, "");
+  walk(platform::RegRoot::LocalMachine, "");
+  return out.str();
+}
 
 }  // namespace fennick::testing

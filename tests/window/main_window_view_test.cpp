@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/unicode.h"
-#include "platform/win32/win32_windows.h"
+#include "program_window.h"
 #include "ui/main_window_controls.h"
 #include "ui/texts.h"
 #include "ui/win32/main_window_view.h"
@@ -19,35 +18,6 @@ namespace fennick::win32 {
 namespace {
 
 using Id = ControlId;
-
-std::string TextOf(HWND window) {
-  wchar_t text[512];
-  const int length = GetWindowTextW(window, text, 512);
-  return Narrow(text, static_cast<std::size_t>(length));
-}
-
-std::string ListCell(HWND list, int row, int column) {
-  wchar_t text[256] = {};
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = 256;
-  const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return Narrow(text, static_cast<std::size_t>(length));
-}
-
-std::vector<std::string> ComboItems(HWND combo) {
-  std::vector<std::string> items;
-  const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    const auto length = SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    items.push_back(Narrow(text, static_cast<std::size_t>(length)));
-  }
-  return items;
-}
-
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // A record as a load would leave it: three preload entries, two available.
 MainWindow LoadedRecord(Context& context) {
@@ -78,7 +48,7 @@ class MainWindowViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     record_ = LoadedRecord(context_);
-    ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs);
+    ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs, noDialogs_);
     ASSERT_TRUE(ui_->Create(context_, record_));
     ui_->Show();
     Pump();
@@ -91,15 +61,7 @@ class MainWindowViewTest : public ::testing::Test {
   }
 
   // Delivers what is queued, as the program's message loop does.
-  void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      if (ui_->Window() && IsDialogMessageW(ui_->Window(), &message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  void Pump() { win32::Pump(ui_->Window()); }
   HWND Get(Id id) { return ui_->ControlWindow(id); }
   void Click(Id id) {
     SendMessageW(Get(id), BM_CLICK, 0, 0);
@@ -122,6 +84,7 @@ class MainWindowViewTest : public ::testing::Test {
   }
 
   Win32Windows windows_;
+  Win32DialogHost noDialogs_;  // never created: no dialog opens here
   Context context_{windows_.Platform()};
   MainWindow record_;
   std::unique_ptr<MainWindowUi> ui_;

@@ -5,7 +5,14 @@
 //   fnkwin [/desktop:NAME] wait        waits up to 30 s for the window to be visible
 //   fnkwin [/desktop:NAME] page N      makes tab N (0, 1, 2) the current page
 //   fnkwin [/desktop:NAME] close       asks the window to close, as its close box does
-//   fnkwin [/desktop:NAME] click ok|apply|exit   clicks one of the three buttons
+//   fnkwin [/desktop:NAME] click NAME  clicks a button of the main window: ok, apply,
+//                                      exit, up, down, delete, add, hotkey, properties,
+//                                      keyboard
+//   fnkwin [/desktop:NAME] row N       selects row N of the main list, as the arrow keys do
+//   fnkwin [/desktop:NAME] dialog hotkey|keyboard wait|cancel|ok|pick N
+//                                      waits up to 30 s for the dialog to be visible,
+//                                      closes it by its frame's close box, clicks its OK
+//                                      button, or picks item N of its drop-down list
 //
 // Wine's "explorer /desktop=NAME" runs programs on a desktop of that name;
 // this helper works on the same desktop to find the window there.
@@ -16,10 +23,11 @@
 #include <string>
 
 #include "ui/win32/main_window_layout.h"
+#include "ui/win32/window_classes.h"
 
 namespace {
 
-HWND FindMainWindow() { return FindWindowW(L"FennickMainWindow", nullptr); }
+HWND FindMainWindow() { return FindWindowW(fennick::win32::kMainWindowClass, nullptr); }
 
 HWND FindTabs(HWND window) {
   HWND found = nullptr;
@@ -47,7 +55,7 @@ int wmain(int argc, wchar_t** argv) {
   int next = 1;
   const wchar_t* desktopName = nullptr;
   if (next < argc && std::wstring(argv[next]).rfind(L"/desktop:", 0) == 0) desktopName = argv[next++] + 9;
-  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close | click ok|apply|exit");
+  if (next >= argc) return Fail("usage: fnkwin [/desktop:NAME] wait | page N | close | click BUTTON");
   const std::wstring command = argv[next];
 
   // The desktop and the window may not exist yet when waiting; other commands
@@ -77,16 +85,61 @@ int wmain(int argc, wchar_t** argv) {
     }
     return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == page ? 0 : Fail("the page did not change");
   }
+  if (command == L"row" && next + 1 < argc) {
+    HWND list = GetDlgItem(window, fennick::win32::DialogId(fennick::ControlId::PreloadListView));
+    if (!list) return Fail("no list");
+    PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+    for (int row = _wtoi(argv[next + 1]); row > 0; --row) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    return 0;
+  }
+  if (command == L"dialog" && next + 2 < argc) {
+    const std::wstring which = argv[next + 1];
+    const wchar_t* dialogClass = which == L"hotkey"     ? fennick::win32::kHotkeyDialogClass
+                                 : which == L"keyboard" ? fennick::win32::kKeyboardDialogClass
+                                                        : nullptr;
+    if (!dialogClass) return Fail("no such dialog");
+    HWND dialog = FindWindowW(dialogClass, nullptr);
+    if (!dialog) return Fail("no dialog");
+    const std::wstring action = argv[next + 2];
+    if (action == L"cancel") {
+      PostMessageW(dialog, WM_CLOSE, 0, 0);
+      return 0;
+    }
+    if (action == L"ok") {
+      PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+      return 0;
+    }
+    if (action == L"pick" && next + 3 < argc) {
+      HWND combo = FindWindowExW(dialog, nullptr, WC_COMBOBOXW, nullptr);
+      if (!combo) return Fail("no drop-down list");
+      PostMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[next + 3])), 0);
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+      return 0;
+    }
+    for (int i = 0; i < 300 && !IsWindowVisible(dialog); ++i) Sleep(100);
+    return IsWindowVisible(dialog) ? 0 : Fail("the dialog is not visible");
+  }
   if (command == L"close") {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
   if (command == L"click" && next + 1 < argc) {
     const std::wstring name = argv[next + 1];
-    const fennick::ControlId button = name == L"ok"      ? fennick::ControlId::OkButton
-                                      : name == L"apply" ? fennick::ControlId::ApplyButton
-                                      : name == L"exit"  ? fennick::ControlId::ExitButton
-                                                         : fennick::ControlId::None;
+    using fennick::ControlId;
+    const struct {
+      const wchar_t* Name;
+      ControlId Button;
+    } buttons[] = {
+        {L"ok", ControlId::OkButton},         {L"apply", ControlId::ApplyButton},
+        {L"exit", ControlId::ExitButton},     {L"up", ControlId::UpButton},
+        {L"down", ControlId::DownButton},     {L"delete", ControlId::DeleteButton},
+        {L"add", ControlId::AddButton},       {L"hotkey", ControlId::HotkeyButton},
+        {L"properties", ControlId::PropertiesButton}, {L"keyboard", ControlId::KeyboardButton},
+    };
+    ControlId button = ControlId::None;
+    for (const auto& entry : buttons) {
+      if (name == entry.Name) button = entry.Button;
+    }
     HWND control = GetDlgItem(window, fennick::win32::DialogId(button));
     if (!control) return Fail("no such button");
     // Posted, so that this helper does not wait while the window handles it.

@@ -1,5 +1,6 @@
-// Message boxes of the in-memory Windows: every box is recorded, and answered
-// from a script (OK when the script is empty).
+// Message boxes and the open-file dialog of the in-memory Windows: every box
+// and dialog is recorded, and answered from a script (a box with OK when its
+// script is empty, a dialog with Cancel).
 #pragma once
 
 #include <deque>
@@ -32,8 +33,19 @@ class SimDialogs : public platform::Dialogs {
     return answer;
   }
 
+  std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest& request) override {
+    log_.Record("GetOpenFileName " + request.InitialDirectory + "|" + request.FileName);
+    FileRequests.push_back(request);
+    if (FileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+  }
+
   std::vector<ShownBox> Shown;
   std::deque<int> Answers;
+  std::vector<platform::OpenFileRequest> FileRequests;
+  std::deque<std::optional<std::string>> FileAnswers;  // nothing: the user cancels
 
  private:
   CallLog& log_;

@@ -6,28 +6,12 @@
 #include <array>
 
 #include "model/controls.h"
+#include "ui/win32/win32_controls.h"
 
 namespace fennick::win32 {
 
-enum class ControlKind {
-  PushButton,
-  DefaultButton,  // pressed by Enter
-  CheckBox,
-  RadioButton,
-  GroupBox,
-  Label,
-  SunkenLine,  // a sunken panel two pixels wide
-  TextPanel,   // a sunken panel showing one line of text
-  EditBox,
-  DropDownList,
-  ReportList,
-  TabControl,
-  TabPage,
-};
-
 constexpr int kClientWidth = 327;
 constexpr int kClientHeight = 426;
-constexpr int kFitToCaption = -1;
 constexpr int kButtonHeight = 22;
 constexpr int kEditHeight = 22;
 constexpr int kDropDownWidth = 100;

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,12 @@
 #include "ui/main_window_events.h"
 #include "ui/placement.h"
 #include "ui/system_menu.h"
+#include "ui/win32/window_classes.h"
 
 namespace fennick::win32 {
 
 namespace {
 
-constexpr wchar_t kMainClass[] = L"FennickMainWindow";
 constexpr wchar_t kApplicationClass[] = L"FennickApplication";
 constexpr wchar_t kPageClass[] = L"FennickPage";
 
@@ -30,12 +31,6 @@ constexpr UINT kSyncSelectionMessage = WM_APP + 1;
 constexpr UINT kCloseMessage = WM_APP + 2;
 constexpr UINT kActivateMessage = WM_APP + 3;
 
-// Height of a drop-down list while open.
-constexpr int kDroppedHeight = 200;
-// Check boxes and radio buttons fitted to their caption: the box, a gap, the text.
-constexpr int kBoxGlyph = 13;
-constexpr int kBoxGap = 5;
-
 const ControlPlacement* PlacementOf(ControlId id) {
   for (const ControlPlacement& placement : kMainWindowLayout) {
     if (placement.Id == id) return &placement;
@@ -44,24 +39,6 @@ const ControlPlacement* PlacementOf(ControlId id) {
 }
 
 bool IsFitted(const ControlPlacement& placement) { return placement.Width == kFitToCaption; }
-
-bool ForwardsToWindow(UINT message) {
-  return message == WM_COMMAND || message == WM_NOTIFY || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
-}
-
-std::wstring TextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
-
-void SetText(HWND control, const std::string& text) { SetWindowTextW(control, Widen(text).c_str()); }
-
-void SetCheck(HWND box, bool checked) {
-  const WPARAM state = checked ? BST_CHECKED : BST_UNCHECKED;
-  if (static_cast<WPARAM>(SendMessageW(box, BM_GETCHECK, 0, 0)) != state) SendMessageW(box, BM_SETCHECK, state, 0);
-}
 
 void SetListCell(HWND list, int row, int column, const std::string& text) {
   std::wstring wide = Widen(text);
@@ -101,13 +78,16 @@ std::vector<RowTexts> RowsOf(const MainWindow& record) {
 MainWindowUi::~MainWindowUi() {
   if (window_) DestroyWindow(window_);
   if (application_) DestroyWindow(application_);
-  if (dialogs_.ApplicationWindow == application_) dialogs_.ApplicationWindow = nullptr;
 }
 
 template <typename Handler>
 void MainWindowUi::Run(Handler handler) {
-  if (!record_ || !window_) return;
+  // One handler at a time: while a handler waits in a modal box or dialog,
+  // messages queued for the disabled window find no user input to report.
+  if (!record_ || !window_ || handling_) return;
+  handling_ = true;
   handler(*context_, *record_);
+  handling_ = false;
   ShowRecord();
 }
 
@@ -126,7 +106,7 @@ void MainWindowUi::RegisterClasses() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
 
   windowClass.lpfnWndProc = MainProcedure;
-  windowClass.lpszClassName = kMainClass;
+  windowClass.lpszClassName = kMainWindowClass;
   RegisterClassExW(&windowClass);
 
   windowClass.lpfnWndProc = ApplicationProcedure;
@@ -152,75 +132,41 @@ bool MainWindowUi::Create(Context& context, MainWindow& record) {
   // button; the main window is owned by it and so has no button of its own.
   application_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
                                  0, 0, nullptr, nullptr, instance_, this);
-  window_ = CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, 0, 0, kClientWidth, kClientHeight,
-                            application_, nullptr, instance_, this);
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
+  window_ = CreateWindowExW(kMainExStyle, kMainWindowClass, L"", kMainStyle, 0, 0, frame.right - frame.left,
+                            frame.bottom - frame.top, application_, nullptr, instance_, this);
   if (!application_ || !window_) return false;
   dialogs_.ApplicationWindow = application_;
+  dialogs_.MainWindow = window_;
 
   for (const ControlPlacement& placement : kMainWindowLayout) CreateControl(placement);
-  AppendSystemMenu();
-  Place();
   ShowRecord();
   return true;
 }
 
 void MainWindowUi::CreateControl(const ControlPlacement& p) {
   HWND parent = p.Parent == ControlId::None ? window_ : ControlWindow(p.Parent);
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (p.TabStop ? WS_TABSTOP : 0);
-  DWORD exStyle = 0;
-  const wchar_t* className = WC_BUTTONW;
+  const ControlClass kind = ClassOf(p.Kind);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (p.TabStop ? WS_TABSTOP : 0) | kind.Style;
+  DWORD exStyle = kind.ExStyle;
+  const wchar_t* className = kind.ClassName;
   int width = p.Width == kFitToCaption ? 0 : p.Width;
   int height = p.Height == kFitToCaption ? 0 : p.Height;
   switch (p.Kind) {
-    case ControlKind::PushButton: style |= BS_PUSHBUTTON; break;
-    case ControlKind::DefaultButton: style |= BS_DEFPUSHBUTTON; break;
-    case ControlKind::CheckBox: style |= BS_AUTOCHECKBOX; break;
     case ControlKind::RadioButton:
       // The first radio of its group starts the group the arrow keys move in.
-      style |= BS_AUTORADIOBUTTON | (p.Id == ControlId::TextServicesRadio ? WS_GROUP : 0);
+      if (p.Id == ControlId::TextServicesRadio) style |= WS_GROUP;
       break;
-    case ControlKind::GroupBox:
-      style |= BS_GROUPBOX | WS_CLIPCHILDREN;
-      exStyle |= WS_EX_CONTROLPARENT;
-      break;
-    case ControlKind::Label:
-      className = WC_STATICW;
-      style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-      break;
-    case ControlKind::SunkenLine:
-      className = WC_STATICW;
-      style |= SS_SUNKEN;
-      break;
-    case ControlKind::TextPanel:
-      className = WC_STATICW;
-      style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_SUNKEN | SS_CENTERIMAGE | SS_NOTIFY;
-      break;
-    case ControlKind::EditBox:
-      className = WC_EDITW;
-      style |= ES_AUTOHSCROLL;
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::DropDownList:
-      className = WC_COMBOBOXW;
-      style |= CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-      height = kDroppedHeight;
-      break;
+    case ControlKind::DropDownList: height = kDroppedHeight; break;
     case ControlKind::ReportList:
-      className = WC_LISTVIEWW;
-      style |= LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
-               (record_->PreloadListView.EditLabels ? LVS_EDITLABELS : 0);
-      exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case ControlKind::TabControl:
-      className = WC_TABCONTROLW;
-      style |= WS_CLIPCHILDREN;
-      exStyle |= WS_EX_CONTROLPARENT;
+      if (record_->PreloadListView.EditLabels) style |= LVS_EDITLABELS;
       break;
     case ControlKind::TabPage:
       className = kPageClass;
-      style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-      exStyle |= WS_EX_CONTROLPARENT;
+      style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | kind.Style;
       break;
+    default: break;
   }
   HWND control = CreateWindowExW(exStyle, className, L"", style, p.Left, p.Top, width, height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(DialogId(p.Id))), instance_, this);
@@ -250,10 +196,7 @@ void MainWindowUi::CreateControl(const ControlPlacement& p) {
       SetWindowSubclass(control, ControlProcedure, static_cast<UINT_PTR>(p.Id), reinterpret_cast<DWORD_PTR>(this));
       break;
     }
-    case ControlKind::GroupBox:
-      // A group box that holds controls passes their messages on to the window.
-      SetWindowSubclass(control, ControlProcedure, static_cast<UINT_PTR>(p.Id), reinterpret_cast<DWORD_PTR>(this));
-      break;
+    case ControlKind::GroupBox: HoldControls(control, window_); break;
     default:
       if (p.Id == ControlId::AvailableCombo || p.Id == ControlId::ToggleCombo ||
           p.Id == ControlId::ToggleHotkeyButton || p.Id == ControlId::RemoveNameBox || p.Id == ControlId::UpButton) {
@@ -264,6 +207,9 @@ void MainWindowUi::CreateControl(const ControlPlacement& p) {
 }
 
 void MainWindowUi::AppendSystemMenu() {
+  // The items are appended once, when the texts have been set.
+  if (menuAppended_ || record_->SystemMenu.empty()) return;
+  menuAppended_ = true;
   HMENU menu = GetSystemMenu(window_, FALSE);
   for (const MenuItem& item : record_->SystemMenu) {
     if (item.Flags & MF_SEPARATOR) {
@@ -277,16 +223,21 @@ void MainWindowUi::AppendSystemMenu() {
 // Centred horizontally on the screen, and vertically in the desktop area (the
 // work area, which leaves out the task bar).
 void MainWindowUi::Place() {
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
+  RECT frame;
+  GetWindowRect(window_, &frame);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
+  // Centred on the screen...
   const int left = CentredEdge(GetSystemMetrics(SM_CXSCREEN), width);
+  int top = CentredEdge(GetSystemMetrics(SM_CYSCREEN), height);
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // ...then, without arguments, vertically centred in the desktop area (the
+  // work area, which leaves out the task bar).
   RECT desktop = {};
   const int desktopBottom =
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0) ? desktop.bottom : GetSystemMetrics(SM_CYSCREEN);
-  const int top = WindowModeTop(desktopBottom, height);
-  SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  top = WindowModeTop(desktopBottom, height);
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(application_, nullptr, left + width / 2, top + height / 2, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -315,10 +266,7 @@ void MainWindowUi::CreateStatusBar() {
 }
 
 void MainWindowUi::ApplyFont() {
-  // Character set 0 and variable pitch; CJK text falls back to a font that has it.
-  font_ = FontHandle(CreateFontW(record_->FontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_DONTCARE,
-                                 Widen(record_->FontFace).c_str()));
+  font_ = MakeFont(record_->FontHeight, record_->FontFace);
   const WPARAM font = reinterpret_cast<WPARAM>(font_.Get());
   SendMessageW(window_, WM_SETFONT, font, FALSE);
   for (HWND control : controls_) {
@@ -327,31 +275,9 @@ void MainWindowUi::ApplyFont() {
   if (status_) SendMessageW(status_, WM_SETFONT, font, TRUE);
   PlacePages();
   for (const ControlPlacement& placement : kMainWindowLayout) {
-    if (IsFitted(placement)) FitToCaption(placement.Id);
+    if (IsFitted(placement)) FitToCaption(ControlWindow(placement.Id), font_.Get(), placement.Kind);
   }
   if (status_) FitFrame();
-}
-
-void MainWindowUi::FitToCaption(ControlId id) {
-  const ControlPlacement* placement = PlacementOf(id);
-  HWND control = ControlWindow(id);
-  if (!placement || !control) return;
-  const std::wstring text = TextOf(control);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font_.Get());
-  RECT extent = {0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  int width = extent.right;
-  int height = metrics.tmHeight;
-  if (placement->Kind == ControlKind::CheckBox || placement->Kind == ControlKind::RadioButton) {
-    width += kBoxGlyph + kBoxGap + 2;
-    height = std::max(height + 4, kBoxGlyph + 4);
-  }
-  SetWindowPos(control, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindowUi::PlacePages() {
@@ -413,6 +339,7 @@ void MainWindowUi::ShowRecord() {
   if (!shown || shown->FontHeight != record.FontHeight || shown->FontFace != record.FontFace) ApplyFont();
   if (!shown || shown->Title != record.Title) SetText(window_, record.Title);
   if (!shown || shown->TaskbarTitle != record.TaskbarTitle) SetText(application_, record.TaskbarTitle);
+  AppendSystemMenu();
   ShowControls(shown);
   ShowChoices(shown);
   ShowPreloadList(shown);
@@ -445,14 +372,7 @@ void MainWindowUi::ShowControls(const MainWindow* shown) {
     const Control* control = FindControl(record, placement.Id);
     if (!control) continue;
     const Control* before = shown ? FindControl(*shown, placement.Id) : nullptr;
-    HWND window = ControlWindow(placement.Id);
-    if (!before || before->Enabled != control->Enabled) EnableWindow(window, control->Enabled);
-    const bool captioned = placement.Kind != ControlKind::SunkenLine && placement.Kind != ControlKind::EditBox &&
-                           placement.Kind != ControlKind::DropDownList && placement.Kind != ControlKind::ReportList;
-    if (captioned && (!before || before->Caption != control->Caption)) {
-      SetText(window, control->Caption);
-      if (IsFitted(placement)) FitToCaption(placement.Id);
-    }
+    ShowControl(ControlWindow(placement.Id), placement.Kind, *control, before, font_.Get(), IsFitted(placement));
   }
   const WorkingSettings& s = record.Settings;
   SetCheck(ControlWindow(ControlId::IndicatorEnableCheck), s.IndicatorEnabled);
@@ -604,7 +524,9 @@ void MainWindowUi::OnCommand(int dialogId, int code, HWND from) {
     // Enter and Escape: the default and the cancel button.
     const ControlId button = dialogId == IDOK ? ControlId::OkButton : ControlId::ExitButton;
     if (IsWindowEnabled(ControlWindow(button))) {
-      Run([button](Context& context, MainWindow& window) { ButtonClicked(context, window, button); });
+      Run([this, button](Context& context, MainWindow& window) {
+        ButtonClicked(context, window, modalDialogs_, button);
+      });
     }
     return;
   }
@@ -620,7 +542,7 @@ void MainWindowUi::OnCommand(int dialogId, int code, HWND from) {
         SetFocus(focusBeforeUp_);
         focusBeforeUp_ = nullptr;
       }
-      Run([id](Context& context, MainWindow& window) { ButtonClicked(context, window, id); });
+      Run([this, id](Context& context, MainWindow& window) { ButtonClicked(context, window, modalDialogs_, id); });
       return;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
@@ -638,7 +560,7 @@ void MainWindowUi::OnCommand(int dialogId, int code, HWND from) {
     }
     case ControlKind::EditBox: {
       if (code != EN_CHANGE || showing_) return;
-      const std::string text = Narrow(TextOf(from));
+      const std::string text = TextOf(from);
       Run([id, &text](Context& context, MainWindow& window) { TextChanged(context, window, id, text); });
       return;
     }
@@ -676,12 +598,12 @@ LRESULT MainWindowUi::OnNotify(const NMHDR& header) {
       RECT firstRow = {};
       firstRow.left = LVIR_BOUNDS;
       SendMessageW(header.hwndFrom, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&firstRow));
-      const int firstColumnWidth = static_cast<int>(SendMessageW(header.hwndFrom, LVM_GETCOLUMNWIDTH, 0, 0));
-      switch (DoubleClickCommand(activation.ptAction.x, firstRow.left, firstColumnWidth)) {
-        case RowCommand::Properties:  // ShowImeProperties of the selected row, once it exists
-        case RowCommand::Hotkey:      // EditRowHotkey of the selected row, once it exists
-          break;
-      }
+      const int width = static_cast<int>(SendMessageW(header.hwndFrom, LVM_GETCOLUMNWIDTH, 0, 0));
+      const int x = activation.ptAction.x;
+      const int left = firstRow.left;
+      Run([this, x, left, width](Context& context, MainWindow& window) {
+        RowDoubleClicked(context, window, modalDialogs_, x, left, width);
+      });
       return 0;
     }
     case LVN_KEYDOWN: {
@@ -694,10 +616,16 @@ LRESULT MainWindowUi::OnNotify(const NMHDR& header) {
     }
     case LVN_BEGINLABELEDITW:
       return record_->PreloadListView.EditLabels ? FALSE : TRUE;
-    case LVN_ENDLABELEDITW:
-      // The edited text is kept only once RenameEntry exists to record it;
-      // until then the row keeps its name.
+    case LVN_ENDLABELEDITW: {
+      // The list keeps its old text; an accepted name reaches the row through
+      // the record.
+      const auto& edit = reinterpret_cast<const NMLVDISPINFOW&>(header);
+      const int row = edit.item.iItem;
+      std::optional<std::string> text;
+      if (edit.item.pszText) text = Narrow(std::wstring(edit.item.pszText));
+      Run([row, &text](Context& context, MainWindow& window) { LabelEdited(context, window, row, text); });
       return FALSE;
+    }
     default: return 0;
   }
 }
@@ -781,6 +709,7 @@ LRESULT MainWindowUi::OnMainMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case kCloseMessage: DestroyWindow(window_); return 0;
     case kSyncSelectionMessage: SyncSelection(); return 0;
     case WM_DESTROY:
+      if (dialogs_.MainWindow == window_) dialogs_.MainWindow = nullptr;
       window_ = nullptr;
       controls_ = {};
       status_ = nullptr;
@@ -818,6 +747,7 @@ LRESULT MainWindowUi::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM l
       return 0;
     }
     case WM_DESTROY:
+      if (dialogs_.ApplicationWindow == application_) dialogs_.ApplicationWindow = nullptr;
       application_ = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -877,36 +807,39 @@ LRESULT CALLBACK MainWindowUi::ControlProcedure(HWND hwnd, UINT message, WPARAM 
     case WM_SETFOCUS:
       if (control == ControlId::UpButton) self->focusBeforeUp_ = reinterpret_cast<HWND>(wParam);
       break;
-    case WM_ERASEBKGND:
-      // A group box paints only its frame and caption; the controls it holds
-      // are clipped from its parent's painting, so it fills its own inside.
-      if (const ControlPlacement* placement = PlacementOf(control); placement && placement->Kind == ControlKind::GroupBox) {
-        RECT inside;
-        GetClientRect(hwnd, &inside);
-        FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
-      }
-      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, ControlProcedure, id);
       break;
-    default:
-      if (ForwardsToWindow(message) && self->window_) {
-        const ControlPlacement* placement = PlacementOf(control);
-        if (placement && placement->Kind == ControlKind::GroupBox) {
-          return SendMessageW(self->window_, message, wParam, lParam);
-        }
-      }
-      break;
+    default: break;
   }
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+void MainWindowView::CreateControls(Context& context, MainWindow& window) {
+  ui_ = std::make_unique<MainWindowUi>(instance_, dialogs_, modalDialogs_);
+  // Without a display there is no window; the program then ends at once.
+  if (!ui_->Create(context, window)) ui_.reset();
+}
+
+void MainWindowView::PlaceWindow(Context&, MainWindow&) {
+  if (ui_) ui_->Place();
+}
+
+void MainWindowView::SetUiTexts(Context&, MainWindow&) {
+  if (ui_) ui_->ShowRecord();
+}
+
+bool MainWindowView::Open(Context& context, MainWindow& window) {
+  if (!ui_) return false;
+  ui_->ShowRecord();
+  modalDialogs_.Create(instance_, ui_->ApplicationWindow(), ui_->Window(), context, window);
+  ui_->Show();
+  return true;
+}
+
 void MainWindowView::RunWindow(Context& context, MainWindow& window) {
-  MainWindowUi ui(instance_, dialogs_);
-  if (!ui.Create(context, window)) return;
-  ui.Show();
-  ui.RunMessageLoop();
+  if (Open(context, window)) ui_->RunMessageLoop();
+  ui_.reset();
 }
 
 }  // namespace fennick::win32

@@ -8,8 +8,11 @@
 #include <commctrl.h>
 
 #include <array>
+#include <memory>
 
 #include "app/program.h"
+#include "ui/dialog_host.h"
+#include "ui/win32/dialog_views.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_dialogs.h"
 #include "ui/win32/main_window_layout.h"
@@ -18,15 +21,20 @@ namespace fennick::win32 {
 
 class MainWindowUi {
  public:
-  MainWindowUi(HINSTANCE instance, Win32Dialogs& dialogs) : instance_(instance), dialogs_(dialogs) {}
+  // Messages and the open-file dialog go through `dialogs`, the hotkey editor
+  // and the keyboard-layout chooser through `modalDialogs`.
+  MainWindowUi(HINSTANCE instance, Win32Dialogs& dialogs, DialogHost& modalDialogs)
+      : instance_(instance), dialogs_(dialogs), modalDialogs_(modalDialogs) {}
   ~MainWindowUi();
   MainWindowUi(const MainWindowUi&) = delete;
   MainWindowUi& operator=(const MainWindowUi&) = delete;
 
   // Creates the application window (whose caption the task bar shows), the main
-  // window owned by it and every control, places the window for window mode
-  // and shows the record in the controls. Nothing is visible yet.
+  // window owned by it and every control, and shows the record in the
+  // controls. Nothing is visible yet.
   bool Create(Context& context, MainWindow& record);
+  // Centred horizontally on the screen and vertically in the desktop area.
+  void Place();
   void Show();
   // Runs until the main window is gone.
   void RunMessageLoop();
@@ -67,9 +75,7 @@ class MainWindowUi {
   void RegisterClasses();
   void CreateControl(const ControlPlacement& placement);
   void AppendSystemMenu();
-  void Place();
   void ApplyFont();
-  void FitToCaption(ControlId id);
   void PlacePages();
   void ShowPage(int page);
   void FitFrame();
@@ -82,6 +88,7 @@ class MainWindowUi {
 
   HINSTANCE instance_;
   Win32Dialogs& dialogs_;
+  DialogHost& modalDialogs_;
   Context* context_ = nullptr;
   MainWindow* record_ = nullptr;
 
@@ -97,19 +104,34 @@ class MainWindowUi {
   bool showing_ = false;  // notifications caused by the copy are not user input
   bool selectionSyncPosted_ = false;
   bool closePosted_ = false;
+  bool handling_ = false;  // a handler is running
+  bool menuAppended_ = false;
   HWND focusBeforeUp_ = nullptr;
   HWND savedFocus_ = nullptr;
 };
 
-// The front end fennick.exe runs in window mode.
+// The front end fennick.exe runs in window mode: the window is created after
+// the construction's click, placed, given its texts before the first load, and
+// shown with the loaded record.
 class MainWindowView : public WindowFrontEnd {
  public:
   MainWindowView(HINSTANCE instance, Win32Dialogs& dialogs) : instance_(instance), dialogs_(dialogs) {}
+  void CreateControls(Context& context, MainWindow& window) override;
+  void PlaceWindow(Context& context, MainWindow& window) override;
+  void SetUiTexts(Context& context, MainWindow& window) override;
   void RunWindow(Context& context, MainWindow& window) override;
+
+  // Creates the two dialogs (hidden) and shows the window with the record as
+  // it stands; false when there is no window.
+  bool Open(Context& context, MainWindow& window);
+  MainWindowUi* Ui() const { return ui_.get(); }
+  const Win32DialogHost& Dialogs() const { return modalDialogs_; }
 
  private:
   HINSTANCE instance_;
   Win32Dialogs& dialogs_;
+  Win32DialogHost modalDialogs_;
+  std::unique_ptr<MainWindowUi> ui_;
 };
 
 }  // namespace fennick::win32
