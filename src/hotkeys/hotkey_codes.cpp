@@ -1,6 +1,7 @@
 #include "hotkeys/hotkey_codes.h"
 
 #include "common/text.h"
+#include "registry/catalog_value.h"
 #include "registry/schema.h"
 
 namespace fennick {
@@ -139,11 +140,7 @@ ParsedHotkey ParseHotkeyText(const HotkeyWords& words, UiLanguage language) {
 
 std::string FormatStatusLine(Context& context, const std::string& layoutId, const std::string& hotkeyLabel,
                              UiLanguage language) {
-  std::string layoutFile;
-  {
-    RegKey key = context.Registry.OpenForRead(schema::HKLM, schema::CatalogKey(layoutId));
-    layoutFile = ToUpperAscii(context.Registry.GetString(key, schema::kLayoutFileValue));
-  }
+  const std::string layoutFile = ToUpperAscii(ReadCatalogValue(context, layoutId, schema::kLayoutFileValue));
   std::string tail = layoutFile + " | " + layoutId;
   if (hotkeyLabel.empty()) return tail;
   return std::string(kHotkeyColumnCaption.In(language)) + ": " + hotkeyLabel + " " + tail;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/text.h"
+#include "registry/catalog_value.h"
 #include "registry/schema.h"
 #include "settings/display_names.h"
 
@@ -73,8 +74,7 @@ LayoutEntry ReadLayoutEntry(Context& context, const std::string& layoutId) {
 }
 
 std::string ReadImeFile(Context& context, const std::string& layoutId) {
-  RegKey key = context.Registry.OpenForRead(HKLM, schema::CatalogKey(layoutId));
-  return context.Registry.GetString(key, schema::kImeFileValue);
+  return ReadCatalogValue(context, layoutId, schema::kImeFileValue);
 }
 
 void RepairBaseLayouts(Context& context, std::uint32_t systemLocale) {

@@ -1,14 +1,14 @@
 #include "settings/row_icons.h"
 
 #include "registry/schema.h"
+#include "settings/catalog.h"
 
 namespace fennick {
 
 void RefreshRowIcons(Context& context, MainWindow& window, CatalogFileCache& files) {
   window.RowImages.clear();
   for (const PreloadEntry& entry : window.Settings.PreloadList) {
-    RegKey key = context.Registry.OpenForRead(schema::HKLM, schema::CatalogKey(entry.LayoutId));
-    const std::string imeFile = context.Registry.GetString(key, schema::kImeFileValue);
+    const std::string imeFile = ReadImeFile(context, entry.LayoutId);
     std::string source;
     if (!imeFile.empty()) {
       std::string path = files.ImeFilePath(imeFile);

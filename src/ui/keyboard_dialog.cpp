@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/text.h"
+#include "registry/catalog_value.h"
 #include "registry/schema.h"
 #include "settings/catalog_files.h"
 #include "settings/display_names.h"
@@ -39,8 +40,7 @@ void AddLayout(Context& context, CatalogFileCache& files, KeyboardDialog& dialog
 void ShowCurrentLayout(Context& context, KeyboardDialog& dialog) {
   std::string file;
   if (!dialog.EditedLayoutId.empty()) {
-    RegKey key = context.Registry.OpenForRead(schema::HKLM, schema::CatalogKey(dialog.EditedLayoutId));
-    file = ToUpperAscii(context.Registry.GetString(key, schema::kLayoutFileValue));
+    file = ToUpperAscii(ReadCatalogValue(context, dialog.EditedLayoutId, schema::kLayoutFileValue));
   }
   dialog.CurrentBox.Text = file;
   if (file.empty()) return;

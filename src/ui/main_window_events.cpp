@@ -8,6 +8,7 @@
 #include "hotkeys/switch_chords.h"
 #include "ime/install_ime.h"
 #include "ime/remove_layout.h"
+#include "registry/catalog_value.h"
 #include "registry/schema.h"
 #include "settings/apply_settings.h"
 #include "settings/catalog.h"
@@ -30,8 +31,7 @@ constexpr char kImeFilePattern[] = "*.ime";
 
 // A catalog value of one layout, in upper case; empty when missing.
 std::string CatalogValueUpper(Context& context, const std::string& layoutId, const char* valueName) {
-  RegKey key = context.Registry.OpenForRead(schema::HKLM, schema::CatalogKey(layoutId));
-  return ToUpperAscii(context.Registry.GetString(key, valueName));
+  return ToUpperAscii(ReadCatalogValue(context, layoutId, valueName));
 }
 
 // Rows that have an entry behind them; the two lists grow and shrink together.
