@@ -1,6 +1,5 @@
 #include "settings/row_icons.h"
 
-#include "registry/schema.h"
 #include "settings/catalog.h"
 
 namespace fennick {
