@@ -73,14 +73,15 @@ void ReadSwitchChords(Context& context, MainWindow& window) {
   if (layoutHotkey == kAltShiftDigit) layout(true, chord::AltShift);
   if (layoutHotkey == kCtrlShiftDigit) layout(true, chord::CtrlShift);
   if (layoutHotkey == kGraveAccentDigit) layout(true, Offered(chord::GraveAccent, version));
-  if (layoutHotkey == kNoChordDigit) {
-    layout(false, chord::AltShift);
-    window.LayoutChordCombo.Enabled = false;
-  }
+  const bool layoutSwitchedOff = layoutHotkey == kNoChordDigit;
+  if (layoutSwitchedOff) layout(false, chord::AltShift);
 
+  // The layout box and its list belong to text services. A "3" that has just
+  // switched layout switching off keeps the list disabled even there, so the
+  // window never shows an enabled chord list under an unchecked box.
   const bool textServices = s.IndicatorStyle == Indicator::TextServices;
   window.LayoutSwitchCheck.Enabled = textServices;
-  window.LayoutChordCombo.Enabled = textServices;
+  window.LayoutChordCombo.Enabled = textServices && !layoutSwitchedOff;
 
   // The Windows 95 line keeps the language chord of the legacy indicator in the
   // unnamed default value, and its language switching cannot be turned off.

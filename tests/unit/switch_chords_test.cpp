@@ -40,27 +40,28 @@ TEST_F(SwitchChordsTest, ReadingTheToggleValues) {
     bool languageListEnabled;
     bool layoutOn;
     int layoutChord;
-    bool layoutControlsEnabled;
+    bool layoutCheckEnabled;
+    bool layoutListEnabled;
   } cases[] = {
-      {"a 2 overrides a 1", sim::version::WindowsXP, Services, "1", "2", "1", nullptr, true, Ctrl, true, true, Alt, true},
+      {"a 2 overrides a 1", sim::version::WindowsXP, Services, "1", "2", "1", nullptr, true, Ctrl, true, true, Alt, true, true},
       {"a 3 in either value switches off", sim::version::WindowsXP, Services, "1", "3", "2", nullptr, false, Alt, false,
-       true, Ctrl, true},
+       true, Ctrl, true, true},
       {"the grave accent where offered", sim::version::Windows7, Services, "4", "4", "4", nullptr, true, Grave, true,
-       true, Grave, true},
+       true, Grave, true, true},
       {"the grave accent where not offered", sim::version::WindowsXP, Services, "4", nullptr, "4", nullptr, true, None,
-       true, true, None, true},
+       true, true, None, true, true},
       {"layout 3 under the legacy indicator", sim::version::WindowsXP, Legacy, "2", "2", "3", nullptr, true, Ctrl, true,
-       false, Alt, false},
+       false, Alt, false, false},
       {"layout 3 under text services", sim::version::WindowsXP, Services, "2", "2", "3", nullptr, true, Ctrl, true,
-       false, Alt, true},
+       false, Alt, true, false},
       {"unknown digits leave the fields", sim::version::WindowsXP, Services, "9", "x", "", nullptr, false, Ctrl, true,
-       false, Ctrl, true},
+       false, Ctrl, true, true},
       {"missing values leave the fields", sim::version::WindowsXP, Legacy, nullptr, nullptr, nullptr, nullptr, false,
-       Ctrl, true, false, Ctrl, false},
+       Ctrl, true, false, Ctrl, false, false},
       {"Windows 98 legacy: default value, always on", sim::version::Windows98, Legacy, "3", "3", "1", "1", true, Alt,
-       false, true, Alt, false},
+       false, true, Alt, false, false},
       {"Windows 98 text services ignore the default", sim::version::Windows98, Services, "3", "3", "1", "2", false,
-       Ctrl, false, true, Alt, true},
+       Ctrl, false, true, Alt, true, true},
   };
   for (const Case& c : cases) {
     windows_.Registry.RemoveTree(RegRoot::CurrentUser, schema::kToggleKey);
@@ -81,8 +82,8 @@ TEST_F(SwitchChordsTest, ReadingTheToggleValues) {
     EXPECT_EQ(window_.LanguageChordCombo.Enabled, c.languageListEnabled) << c.name;
     EXPECT_EQ(s.LayoutSwitchOn, c.layoutOn) << c.name;
     EXPECT_EQ(s.LayoutChord, c.layoutChord) << c.name;
-    EXPECT_EQ(window_.LayoutSwitchCheck.Enabled, c.layoutControlsEnabled) << c.name;
-    EXPECT_EQ(window_.LayoutChordCombo.Enabled, c.layoutControlsEnabled) << c.name;
+    EXPECT_EQ(window_.LayoutSwitchCheck.Enabled, c.layoutCheckEnabled) << c.name;
+    EXPECT_EQ(window_.LayoutChordCombo.Enabled, c.layoutListEnabled) << c.name;
   }
 }
 
