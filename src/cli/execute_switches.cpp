@@ -202,9 +202,11 @@ void MoveInList(Context& context, MainWindow& window, int digit, const std::stri
 // preload list is not found.
 void Uninstall(Context& context, MainWindow& window, int digit, const std::string& argument) {
   const EntryKey key = KeyOfDigit(digit);
-  // An empty file name would match every catalog entry without an IME file;
-  // plain layouts (LayoutIds starting with "0") are never uninstalled by id.
-  if (key == EntryKey::ImeFile && argument.empty()) return;
+  // An empty name or file name would match an IME whose file has no
+  // description or a catalog entry without an IME file: a script whose variable
+  // came out empty must not delete either. Plain layouts (LayoutIds starting
+  // with "0") are never uninstalled by id.
+  if (key != EntryKey::LayoutId && argument.empty()) return;
   if (key == EntryKey::LayoutId && !argument.empty() && argument[0] == '0') return;
   for (int i = FindAvailableEntry(context, window, key, argument); i >= 0;
        i = FindAvailableEntry(context, window, key, argument, static_cast<std::size_t>(i) + 1)) {

@@ -310,6 +310,18 @@ TEST_F(SwitchTest, UninstallDeletesOnlyAvailableImes) {
   }
 }
 
+// An IME whose file has no description shows an empty name; a script whose
+// name variable came out empty must not delete it.
+TEST_F(SwitchTest, UninstallByAnEmptyNameDeletesNothing) {
+  M().AddLayout({"E0040804", "", "", "plain.ime"});
+  M().AddImeFile("plain.ime", "");
+  M().Load();
+  ASSERT_EQ(w().AvailableCombo.Items, (Ids{"US", "Wubi Display", ""}));
+  Run({"uninstall1:"});
+  EXPECT_TRUE(M().HasCatalogKey("E0040804"));
+  EXPECT_EQ(M().AvailableIds(), (Ids{"00000409", "E0030804", "E0040804"}));
+}
+
 TEST_F(SwitchTest, UninstallByIdSkipsAnEntryWhoseKeyIsGone) {
   M().windows.Registry.RemoveTree(schema::HKLM, schema::CatalogKey("E0030804"));
   Run({"uninstall3:E0030804"});
