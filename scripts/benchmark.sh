@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/native -j "$(nproc)" --target load_benchmark
-build/native/load_benchmark "$@"
+# An optimised build in a tree of its own, so the test build stays as it is.
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/bench -j "$(nproc)" --target load_benchmark
+build/bench/load_benchmark "$@"
