@@ -27,6 +27,13 @@ struct NoWindow : WindowFrontEnd {
 
 bool IsRegistryCall(const std::string& call) { return call.rfind("Reg", 0) == 0; }
 
+// The title and text of every message box a run showed, in order.
+std::vector<std::string> BoxTexts(const TestMachine& m) {
+  std::vector<std::string> texts;
+  for (const sim::ShownBox& box : m.windows.Dialogs.Shown) texts.push_back(box.Title + "|" + box.Text);
+  return texts;
+}
+
 class FaultSweepTest : public ::testing::Test {
  protected:
   // A fresh realistic machine started with the switches; the hook sees every call.
@@ -85,7 +92,7 @@ TEST_F(FaultSweepTest, AUserWithoutAdministratorRights) {
   EXPECT_EQ(user.windows.Registry.Dump(schema::HKLM), catalogBefore);
   EXPECT_NE(administrator.windows.Registry.Dump(schema::HKLM), catalogBefore);  // the run does change the catalog
   EXPECT_EQ(user.windows.Registry.Dump(schema::HKCU), administrator.windows.Registry.Dump(schema::HKCU));
-  EXPECT_EQ(user.windows.Dialogs.Shown.size(), administrator.windows.Dialogs.Shown.size());
+  EXPECT_EQ(BoxTexts(user), BoxTexts(administrator));
   EXPECT_EQ(user.PreloadIds(), administrator.PreloadIds());
 }
 
