@@ -452,6 +452,45 @@ TEST_F(MainWindowViewTest, MinimizingGoesThroughTheApplicationWindow) {
   EXPECT_FALSE(record_.CloseRequested);
 }
 
+// Row i's image as the list view draws it, 16 by 16 pixels on white.
+std::vector<std::uint32_t> RowImagePixels(HWND list, int i) {
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  PatBlt(dc, 0, 0, 16, 16, WHITENESS);
+  ImageList_Draw(ListView_GetImageList(list, LVSIL_SMALL), i, dc, 0, 0, ILD_NORMAL);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + 16 * 16);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// A row shows the first icon of its IME file; a row whose file has none, or
+// that has no file, shows the program's own icon.
+TEST_F(MainWindowViewTest, RowImagesComeFromTheImeFileOrElseTheProgram) {
+  testing::InstallSystemFixtures();
+  const std::string system = Narrow(testing::SystemDirectoryPath());
+  ui_.reset();
+  record_.RowImages = {"", system + "fnkicon.dll", system + "fnkbare.ime"};
+  ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs, noDialogs_);
+  ASSERT_TRUE(ui_->Create(context_, record_));
+  Pump();
+
+  HWND list = Get(Id::PreloadListView);
+  ASSERT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), 3);
+  const std::vector<std::uint32_t> program = RowImagePixels(list, 0);
+  const std::vector<std::uint32_t> fromFile = RowImagePixels(list, 1);
+  EXPECT_EQ(fromFile[8 * 16 + 8] & 0xFFFFFF, 0xFF0000u);  // fnkicon.dll's red square
+  EXPECT_NE(program, fromFile);
+  EXPECT_EQ(RowImagePixels(list, 2), program);
+}
+
 TEST_F(MainWindowViewTest, CloseBoxClosesWithoutWriting) {
   PostMessageW(ui_->Window(), WM_CLOSE, 0, 0);
   Pump();
