@@ -10,6 +10,8 @@
 #include "app/window_construction.h"
 #include "common/text.h"
 #include "fuzz/invariants.h"
+#include "hotkeys/ime_hotkeys.h"
+#include "hotkeys/ime_hotkeys.h"
 #include "platform/sim/sim_windows.h"
 #include "registry/schema.h"
 #include "settings/apply_settings.h"
@@ -59,6 +61,23 @@ platform::RegValue AnyValue(Input& in) {
   return {type, std::vector<std::uint8_t>(data.begin(), data.end())};
 }
 
+platform::RegValue Text(const std::string& text) {
+  return {platform::RegType::Sz, std::vector<std::uint8_t>(text.begin(), text.end())};
+}
+
+platform::RegValue Binary32(std::uint32_t number) {
+  std::vector<std::uint8_t> data;
+  for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<std::uint8_t>(number >> shift));
+  return {platform::RegType::Binary, data};
+}
+
+// Mostly the value a working machine keeps there, now and then anything: the
+// load only reaches preload rows and their hotkeys when both name layouts the
+// catalog has.
+platform::RegValue Usually(Input& in, const platform::RegValue& typical) {
+  return in.Byte() % 4 ? typical : AnyValue(in);
+}
+
 void Put(sim::SimWindows& windows, platform::RegRoot root, const std::string& path, const std::string& name,
          const platform::RegValue& value) {
   windows.Registry.PutBytes(root, path, name, value.Data, value.Type);
@@ -74,16 +93,20 @@ void FillMachine(sim::SimWindows& windows, Input& in) {
   while (in.More()) {
     switch (in.Byte() % 6) {
       case 0:  // a catalog value
-        Put(windows, schema::HKLM, schema::CatalogKey(in.Pick(kIds)), in.Pick(kCatalogValues), AnyValue(in));
+        Put(windows, schema::HKLM, schema::CatalogKey(in.Pick(kIds)), in.Pick(kCatalogValues),
+            Usually(in, Text(in.Pick(kTexts))));
         break;
       case 1:  // a preload value (NT) or sub-key (Windows 95 line)
-        Put(windows, schema::HKCU, schema::kPreloadKey, std::to_string(in.Byte() % 5), AnyValue(in));
-        Put(windows, schema::HKCU, schema::PreloadSubKey(in.Byte() % 5), "", AnyValue(in));
+        Put(windows, schema::HKCU, schema::kPreloadKey, std::to_string(in.Byte() % 5),
+            Usually(in, Text(in.Pick(kIds))));
+        Put(windows, schema::HKCU, schema::PreloadSubKey(in.Byte() % 5), "", Usually(in, Text(in.Pick(kIds))));
         break;
       case 2: {  // a hotkey record, the ones beyond the read range included
-        std::uint32_t number = in.Byte() % 2 ? 0x100 + in.Byte() : in.Byte();
-        const char* const names[] = {"Key Modifiers", "Virtual Key", "Target IME"};
-        Put(windows, schema::HKCU, schema::HotKeyRecordKey(number), in.Pick(names), AnyValue(in));
+        std::uint32_t number = in.Byte() % 2 ? 0x100 + in.Byte() % 0x70 : in.Byte();
+        const std::string key = schema::HotKeyRecordKey(number);
+        Put(windows, schema::HKCU, key, "Key Modifiers", Usually(in, Binary32(0xC000u | (in.Byte() & 0x07))));
+        Put(windows, schema::HKCU, key, "Virtual Key", Usually(in, Binary32(in.Byte())));
+        Put(windows, schema::HKCU, key, "Target IME", Usually(in, Binary32(TargetHandleOf(in.Pick(kIds)))));
         break;
       }
       case 3:
