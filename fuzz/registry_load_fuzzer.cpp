@@ -10,7 +10,7 @@
 #include "app/window_construction.h"
 #include "common/text.h"
 #include "fuzz/invariants.h"
-#include "hotkeys/ime_hotkeys.h"
+#include "hotkeys/hotkey_codes.h"
 #include "hotkeys/ime_hotkeys.h"
 #include "platform/sim/sim_windows.h"
 #include "registry/schema.h"
@@ -66,9 +66,8 @@ platform::RegValue Text(const std::string& text) {
 }
 
 platform::RegValue Binary32(std::uint32_t number) {
-  std::vector<std::uint8_t> data;
-  for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<std::uint8_t>(number >> shift));
-  return {platform::RegType::Binary, data};
+  const auto bytes = HotkeyValueBytes(number);
+  return {platform::RegType::Binary, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
 }
 
 // Mostly the value a working machine keeps there, now and then anything: the

@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "app/window_construction.h"
+#include "hotkeys/hotkey_codes.h"
 #include "platform/sim/sim_windows.h"
 #include "registry/context.h"
 #include "registry/schema.h"
@@ -89,8 +90,8 @@ class TestMachine {
     windows.Registry.PutBytes(schema::HKCU, path, schema::kTargetImeValue, Bytes(target));
   }
   static std::vector<std::uint8_t> Bytes(std::uint32_t value) {
-    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    const auto bytes = HotkeyValueBytes(value);
+    return {bytes.begin(), bytes.end()};
   }
   bool HasCatalogKey(const std::string& id) const { return windows.Registry.HasKey(schema::HKLM, schema::CatalogKey(id)); }
 

@@ -48,6 +48,11 @@ class MainWindowViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     record_ = LoadedRecord(context_);
+    CreateFromRecord();
+  }
+  // The real window for what record_ now holds, in place of any earlier one.
+  void CreateFromRecord() {
+    ui_.reset();
     ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs, noDialogs_);
     ASSERT_TRUE(ui_->Create(context_, record_));
     ui_->Show();
@@ -476,11 +481,8 @@ std::vector<std::uint32_t> RowImagePixels(HWND list, int i) {
 TEST_F(MainWindowViewTest, RowImagesComeFromTheImeFileOrElseTheProgram) {
   testing::InstallSystemFixtures();
   const std::string system = Narrow(testing::SystemDirectoryPath());
-  ui_.reset();
   record_.RowImages = {"", system + "fnkicon.dll", system + "fnkbare.ime"};
-  ui_ = std::make_unique<MainWindowUi>(GetModuleHandleW(nullptr), windows_.Dialogs, noDialogs_);
-  ASSERT_TRUE(ui_->Create(context_, record_));
-  Pump();
+  CreateFromRecord();
 
   HWND list = Get(Id::PreloadListView);
   ASSERT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), 3);
